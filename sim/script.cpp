@@ -1,0 +1,206 @@
+#include "sim/script.h"
+
+#include <charconv>
+#include <map>
+
+#include "sim/status_text.h"
+
+namespace sim {
+namespace {
+
+using Words = std::vector<std::string>;
+using Action = std::function<void(Host&)>;
+// Turns the words of a line into an action, or sets *error.
+using ActionParser = std::optional<Action> (*)(const Words& words, std::string* error);
+
+std::optional<int64_t> ParseInteger(const std::string& text) {
+  int64_t value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+bool ExpectCount(const Words& words, size_t count, const char* usage, std::string* error) {
+  if (words.size() == count) return true;
+  *error = std::string("expected: ") + usage;
+  return false;
+}
+
+std::optional<Action> ParseLifecycle(const Words& words, std::string* error) {
+  if (!ExpectCount(words, 1, words[0].c_str(), error)) return std::nullopt;
+  const std::string verb = words[0];
+  if (verb == "startup") return Action([](Host& h) { h.Startup(); });
+  if (verb == "shutdown") return Action([](Host& h) { h.Shutdown(); });
+  if (verb == "about") return Action([](Host& h) { h.About(); });
+  if (verb == "unload") return Action([](Host& h) { h.Unload(); });
+  return Action([](Host& h) { h.Reload(); });
+}
+
+std::optional<Action> ParseSend(const Words& words, std::string* error) {
+  if (!ExpectCount(words, 3, "send \"CALLER\" \"SELECTOR\"", error)) return std::nullopt;
+  return Action([caller = words[1], selector = words[2]](Host& h) { h.Send(caller, selector); });
+}
+
+// fail OPERATION|acquire "SUITE" [after N] [times M] [status CODE]
+std::optional<Action> ParseFail(const Words& words, std::string* error) {
+  const char* usage = "fail OPERATION [after N] [times M] [status CODE], or fail acquire \"SUITE NAME\" ...";
+  if (words.size() < 2) {
+    *error = std::string("expected: ") + usage;
+    return std::nullopt;
+  }
+  size_t next = 2;
+  std::optional<Op> op;
+  std::string suite;
+  if (words[1] == "acquire") {
+    if (words.size() < 3) {
+      *error = "fail acquire needs the suite's name in double quotes";
+      return std::nullopt;
+    }
+    suite = words[2];
+    next = 3;
+  } else {
+    op = FailableOpByName(words[1]);
+    if (!op) {
+      *error = "no operation " + Quote(words[1]) + " that answers with a status";
+      return std::nullopt;
+    }
+  }
+  FaultRule rule;
+  rule.status = op ? MakeCode("FAIL") : kSuiteNotFound;
+  while (next < words.size()) {
+    const std::string& key = words[next];
+    if (next + 1 >= words.size()) {
+      *error = Quote(key) + " needs a value";
+      return std::nullopt;
+    }
+    const std::string& value = words[next + 1];
+    if (key == "after" || key == "times") {
+      const auto number = ParseInteger(value);
+      if (!number || *number < 0 || *number > INT32_MAX) {
+        *error = key + " needs a count of 0 or more, not " + Quote(value);
+        return std::nullopt;
+      }
+      (key == "after" ? rule.after : rule.times) = static_cast<int>(*number);
+    } else if (key == "status") {
+      const auto status = ParseStatus(value);
+      if (!status) {
+        *error = "status needs a number or a four-character code, not " + Quote(value);
+        return std::nullopt;
+      }
+      rule.status = *status;
+    } else {
+      *error = "unknown word " + Quote(key) + " (expected after, times or status)";
+      return std::nullopt;
+    }
+    next += 2;
+  }
+  if (op) return Action([op = *op, rule](Host& h) { h.faults().FailOperation(op, rule); });
+  return Action([suite, rule](Host& h) { h.faults().FailAcquisition(suite, rule); });
+}
+
+// during OPERATION send "CALLER" "SELECTOR"
+std::optional<Action> ParseDuring(const Words& words, std::string* error) {
+  if (words.size() != 5 || words[2] != "send") {
+    *error = "expected: during OPERATION send \"CALLER\" \"SELECTOR\"";
+    return std::nullopt;
+  }
+  std::optional<Op> op;
+  for (int i = 0; i < kOpCount && !op; ++i)
+    if (OpName(static_cast<Op>(i)) == words[1]) op = static_cast<Op>(i);
+  if (!op) {
+    *error = "no operation " + Quote(words[1]);
+    return std::nullopt;
+  }
+  return Action([op = *op, caller = words[3], selector = words[4]](Host& h) {
+    h.SendDuring(op, caller, selector);
+  });
+}
+
+const std::map<std::string, ActionParser, std::less<>>& Verbs() {
+  static const std::map<std::string, ActionParser, std::less<>> verbs = {
+      {"startup", ParseLifecycle}, {"shutdown", ParseLifecycle}, {"about", ParseLifecycle},
+      {"unload", ParseLifecycle},  {"reload", ParseLifecycle},   {"send", ParseSend},
+      {"fail", ParseFail},         {"during", ParseDuring},
+  };
+  return verbs;
+}
+
+}  // namespace
+
+std::optional<std::vector<std::string>> SplitWords(std::string_view line, std::string* error) {
+  std::vector<std::string> words;
+  size_t i = 0;
+  while (i < line.size()) {
+    const char c = line[i];
+    if (c == ' ' || c == '\t' || c == '\r') {
+      ++i;
+    } else if (c == '#') {
+      break;
+    } else if (c == '"') {
+      std::string word;
+      ++i;
+      bool closed = false;
+      while (i < line.size()) {
+        if (line[i] == '\\' && i + 1 < line.size()) {
+          word += line[i + 1];
+          i += 2;
+        } else if (line[i] == '"') {
+          closed = true;
+          ++i;
+          break;
+        } else {
+          word += line[i++];
+        }
+      }
+      if (!closed) {
+        *error = "a double quote is not closed";
+        return std::nullopt;
+      }
+      words.push_back(std::move(word));
+    } else {
+      const size_t start = i;
+      while (i < line.size() && line[i] != ' ' && line[i] != '\t' && line[i] != '\r' && line[i] != '"')
+        ++i;
+      words.emplace_back(line.substr(start, i - start));
+    }
+  }
+  return words;
+}
+
+std::optional<Script> Script::Parse(std::string_view text, std::string* error) {
+  Script script;
+  int number = 0;
+  size_t start = 0;
+  while (start <= text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string_view::npos) end = text.size();
+    const std::string_view line = text.substr(start, end - start);
+    start = end + 1;
+    ++number;
+    std::string why;
+    const auto words = SplitWords(line, &why);
+    if (!words) {
+      *error = "line " + std::to_string(number) + ": " + why;
+      return std::nullopt;
+    }
+    if (words->empty()) continue;
+    const auto verb = Verbs().find((*words)[0]);
+    if (verb == Verbs().end()) {
+      *error = "line " + std::to_string(number) + ": unknown action " + Quote((*words)[0]);
+      return std::nullopt;
+    }
+    auto action = verb->second(*words, &why);
+    if (!action) {
+      *error = "line " + std::to_string(number) + ": " + why;
+      return std::nullopt;
+    }
+    script.actions_.push_back(std::move(*action));
+  }
+  return script;
+}
+
+void Script::Run(Host& host) const {
+  for (const Action& action : actions_) action(host);
+}
+
+}  // namespace sim

@@ -1,0 +1,44 @@
+// Session scripts: one action a line, played against a Host.
+//
+//   startup | shutdown | about | unload | reload
+//   send "CALLER" "SELECTOR"
+//   fail OPERATION [after N] [times M] [status CODE]
+//   fail acquire "SUITE NAME" [after N] [times M] [status CODE]
+//   during OPERATION send "CALLER" "SELECTOR"
+//
+// '#' starts a comment; double quotes hold texts with blanks. A script is
+// read whole before anything runs, so a bad line stops it before the first
+// message.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "sim/host.h"
+
+namespace sim {
+
+// Splits a line into words; a double-quoted text is one word, inside which a
+// backslash escapes the next character. Returns nothing and sets *error for
+// an unclosed quote.
+std::optional<std::vector<std::string>> SplitWords(std::string_view line, std::string* error);
+
+class Script {
+ public:
+  // Reads a whole script. On the first bad line returns nothing and sets
+  // *error to "line N: what is wrong".
+  static std::optional<Script> Parse(std::string_view text, std::string* error);
+
+  // Plays every action in order.
+  void Run(Host& host) const;
+
+  size_t size() const { return actions_.size(); }
+
+ private:
+  std::vector<std::function<void(Host&)>> actions_;
+};
+
+}  // namespace sim
