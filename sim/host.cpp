@@ -21,7 +21,20 @@ Host::~Host() {
 }
 
 bool Host::LoadModule(const std::string& path, std::string* error) {
-  if (!module_.Load(path, error)) return false;
+  ModuleResources resources;
+  if (!resources.LoadFromModule(path, error)) return false;
+  const std::vector<uint8_t>* bytes = resources.Raw("PIPL", kPropertyListId);
+  const auto properties = bytes ? ParsePropertyList(*bytes) : std::nullopt;
+  if (!properties) {
+    *error = path + " has no valid property list (PIPL 16000)";
+    return false;
+  }
+  if (properties->kind != kPluginModuleKind || properties->interfaceVersion != 2) {
+    *error = path + " is not a plug-in module of interface version 2";
+    return false;
+  }
+  if (!module_.Load(path, error, properties->entryPoint)) return false;
+  resources_ = std::move(resources);
   modulePath_ = path;
   return true;
 }
@@ -35,6 +48,18 @@ FilterRecord& Host::currentFilter() {
   for (FilterRecord& filter : filters_)
     if (filter.registered) return filter;
   return standInFilter_;
+}
+
+ParamBlock& Host::StoredParameters() {
+  FilterRecord& filter = currentFilter();
+  if (filter.parameters == nullptr || *filter.parameters == nullptr) {
+    auto memory = std::make_unique<char[]>(sizeof(ParamBlock));
+    handleMasters_.push_back(memory.get());
+    handleBlocks_.push_back(std::move(memory));
+    filter.parameters = &handleMasters_.back();
+    WriteParamDefaults(*static_cast<ParamBlock*>(*filter.parameters), pluginRef());
+  }
+  return *static_cast<ParamBlock*>(*filter.parameters);
 }
 
 Status Host::Send(const std::string& caller, const std::string& selector) {
@@ -92,7 +117,7 @@ Status Host::Unload() {
 Status Host::Reload() {
   if (!module_.loaded()) {
     std::string error;
-    if (!module_.Load(modulePath_, &error)) {
+    if (!module_.Load(modulePath_, &error, module_.entryName())) {
       Print("! cannot reload: " + error);
       return kNotAvailable;
     }

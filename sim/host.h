@@ -17,12 +17,14 @@
 #include <vector>
 
 #include "plugin/host/api/suites.h"
+#include "plugin/params/param_block.h"
 #include "sim/document.h"
 #include "sim/faults.h"
 #include "sim/journal.h"
 #include "sim/module.h"
 #include "sim/operations.h"
 #include "sim/random.h"
+#include "sim/resources.h"
 
 namespace sim {
 
@@ -53,8 +55,12 @@ class Host {
   static Host& Current() { return *current_; }
 
   // --- the module ---
+  // Reads the module's resources, checks its property list (a plug-in
+  // module of interface version 2) and loads it with the entry point the
+  // list names.
   bool LoadModule(const std::string& path, std::string* error);
   const Module& module() const { return module_; }
+  const ModuleResources& resources() const { return resources_; }
   PluginRef pluginRef() { return reinterpret_cast<PluginRef>(&module_); }
 
   // --- messages ---
@@ -83,6 +89,11 @@ class Host {
   FilterRecord& currentFilter();
   const std::deque<FilterRecord>& filters() const { return filters_; }
   FilterHandle HandleOf(FilterRecord& filter) { return reinterpret_cast<FilterHandle>(&filter); }
+
+  // The parameter block the host keeps for the current filter, made with
+  // its defaults first when there is none (as the host's own parameter
+  // editing would). Valid while the host keeps the filter.
+  ParamBlock& StoredParameters();
 
   // --- parts of the host ---
   Journal& journal() { return journal_; }
@@ -125,6 +136,7 @@ class Host {
 
   std::ostream& out_;
   Module module_;
+  ModuleResources resources_;
   std::string modulePath_;
   void* globalsField_ = nullptr;
   int depth_ = 0;  // messages in progress

@@ -8,7 +8,7 @@
 
 namespace sim {
 
-bool Module::Load(const std::string& path, std::string* error) {
+bool Module::Load(const std::string& path, std::string* error, const std::string& entryName) {
   Unload();
 #if defined(_WIN32)
   HMODULE handle = LoadLibraryA(path.c_str());
@@ -16,10 +16,10 @@ bool Module::Load(const std::string& path, std::string* error) {
     *error = "cannot load " + path + " (error " + std::to_string(GetLastError()) + ")";
     return false;
   }
-  auto entry = reinterpret_cast<PluginMainProc>(GetProcAddress(handle, kPluginEntryName));
+  auto entry = reinterpret_cast<PluginMainProc>(GetProcAddress(handle, entryName.c_str()));
   if (entry == nullptr) {
     FreeLibrary(handle);
-    *error = path + " has no entry point " kPluginEntryName;
+    *error = path + " has no entry point " + entryName;
     return false;
   }
 #else
@@ -29,16 +29,17 @@ bool Module::Load(const std::string& path, std::string* error) {
     *error = why ? why : ("cannot load " + path);
     return false;
   }
-  auto entry = reinterpret_cast<PluginMainProc>(dlsym(handle, kPluginEntryName));
+  auto entry = reinterpret_cast<PluginMainProc>(dlsym(handle, entryName.c_str()));
   if (entry == nullptr) {
     dlclose(handle);
-    *error = path + " has no entry point " kPluginEntryName;
+    *error = path + " has no entry point " + entryName;
     return false;
   }
 #endif
   handle_ = handle;
   entry_ = entry;
   path_ = path;
+  entryName_ = entryName;
   return true;
 }
 

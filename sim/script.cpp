@@ -3,6 +3,7 @@
 #include <charconv>
 #include <map>
 
+#include "plugin/params/param_block.h"
 #include "sim/status_text.h"
 
 namespace sim {
@@ -116,11 +117,117 @@ std::optional<Action> ParseDuring(const Words& words, std::string* error) {
   });
 }
 
+std::optional<Action> ParseGo(const Words& words, std::string* error) {
+  if (!ExpectCount(words, 1, "go", error)) return std::nullopt;
+  return Action([](Host& h) { h.Go(); });
+}
+
+// The slot a "param" line names: NAME, NAME@PAGE or a slot number.
+std::optional<int32_t> ParseSlotName(const std::string& text, std::string* error) {
+  if (const auto number = ParseInteger(text)) {
+    if (*number < 0 || *number >= kParamSlotCount) {
+      *error = "slot " + text + " is outside 0 to " + std::to_string(kParamSlotCount - 1);
+      return std::nullopt;
+    }
+    return static_cast<int32_t>(*number);
+  }
+  const size_t at = text.find('@');
+  const std::string name = text.substr(0, at);
+  const ParamInfo* info = FindParam(name);
+  if (info == nullptr) {
+    std::string names;
+    for (const ParamInfo& known : kParamInfos) names += std::string(names.empty() ? "" : ", ") + known.name;
+    *error = "no parameter " + Quote(name) + " (known: " + names + ")";
+    return std::nullopt;
+  }
+  int64_t index = 0;
+  if (at != std::string::npos) {
+    const auto page = ParseInteger(text.substr(at + 1));
+    if (!page || info->slotCount == 1) {
+      *error = info->slotCount == 1 ? Quote(name) + " has one value for all pages"
+                                    : "bad page " + Quote(text.substr(at + 1));
+      return std::nullopt;
+    }
+    index = *page;
+  }
+  const int32_t slot = ParamSlotIndex(*info, static_cast<int32_t>(index));
+  if (slot < 0) {
+    *error = Quote(name) + " has no page " + std::to_string(index) + " (0 to " +
+             std::to_string(info->slotCount - 1) + ")";
+    return std::nullopt;
+  }
+  return slot;
+}
+
+// param NAME[@PAGE] VALUE | param SLOT VALUE: writes a slot of the filter's
+// stored block, which is made with its defaults first when there is none.
+std::optional<Action> ParseParam(const Words& words, std::string* error) {
+  if (!ExpectCount(words, 3, "param NAME[@PAGE] VALUE, or param SLOT VALUE", error)) return std::nullopt;
+  const auto slot = ParseSlotName(words[1], error);
+  if (!slot) return std::nullopt;
+  const ParamInfo* info = FindParamOfSlot(*slot);
+  const ParamKind kind = info ? info->kind : ParamKind::Int;
+  const std::string& text = words[2];
+  ParamSlot value{};
+  if (kind == ParamKind::Float) {
+    float number = 0;
+    const auto [end, failure] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (failure != std::errc() || end != text.data() + text.size()) {
+      *error = words[1] + " takes a number, not " + Quote(text);
+      return std::nullopt;
+    }
+    value.f = number;
+  } else {
+    const auto number = ParseInteger(text);
+    if (!number || *number < INT32_MIN || *number > INT32_MAX) {
+      *error = words[1] + " takes a whole number, not " + Quote(text);
+      return std::nullopt;
+    }
+    if (kind == ParamKind::Bool && *number != 0 && *number != 1) {
+      *error = words[1] + " is on or off: 1 or 0, not " + Quote(text);
+      return std::nullopt;
+    }
+    value.i = static_cast<int32_t>(*number);
+  }
+  return Action([slot = *slot, value](Host& h) { h.StoredParameters().slot[slot] = value; });
+}
+
+std::optional<Action> ParseSeed(const Words& words, std::string* error) {
+  if (!ExpectCount(words, 2, "seed N", error)) return std::nullopt;
+  const auto seed = ParseInteger(words[1]);
+  if (!seed || *seed < 0) {
+    *error = "seed takes a whole number of 0 or more, not " + Quote(words[1]);
+    return std::nullopt;
+  }
+  return Action([seed = static_cast<uint64_t>(*seed)](Host& h) { h.random().Seed(seed); });
+}
+
+// random V1 V2 ...: values the random source answers next, each in [0, 1).
+std::optional<Action> ParseRandom(const Words& words, std::string* error) {
+  if (words.size() < 2) {
+    *error = "expected: random V1 V2 ...";
+    return std::nullopt;
+  }
+  std::vector<float> values;
+  for (size_t i = 1; i < words.size(); ++i) {
+    float value = 0;
+    const std::string& text = words[i];
+    const auto [end, failure] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (failure != std::errc() || end != text.data() + text.size() || !(value >= 0.0f && value < 1.0f)) {
+      *error = "random values lie in [0, 1), not " + Quote(text);
+      return std::nullopt;
+    }
+    values.push_back(value);
+  }
+  return Action([values](Host& h) { h.random().Script(values); });
+}
+
 const std::map<std::string, ActionParser, std::less<>>& Verbs() {
   static const std::map<std::string, ActionParser, std::less<>> verbs = {
       {"startup", ParseLifecycle}, {"shutdown", ParseLifecycle}, {"about", ParseLifecycle},
       {"unload", ParseLifecycle},  {"reload", ParseLifecycle},   {"send", ParseSend},
-      {"fail", ParseFail},         {"during", ParseDuring},
+      {"fail", ParseFail},         {"during", ParseDuring},     {"go", ParseGo},
+      {"param", ParseParam},       {"seed", ParseSeed},         {"random", ParseRandom},
   };
   return verbs;
 }

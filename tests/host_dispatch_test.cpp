@@ -53,7 +53,6 @@ INSTANTIATE_TEST_SUITE_P(
         RouteCase{"AI Menu", "AI Go", "\"!sel\"", true, "GetIndexString 16050 1"},
         RouteCase{"AI Menu", "AI Update", "0", true, nullptr},
         RouteCase{"AI Menu", "Anything", "0", true, nullptr},
-        RouteCase{"AI Filter", "AI Get Parameters", "0", true, nullptr},
         RouteCase{"AI Filter", "AI Go", "0", true, nullptr},
         RouteCase{"AI Filter", "Anything", "0", true, nullptr},
         RouteCase{"Nobody", "Nothing", "0", true, nullptr}));
@@ -79,18 +78,12 @@ TEST(Routing, MenuGoReportsBadSelection) {
   EXPECT_GT(session.host().CallCount(sim::Op::GetIndexString), 0);
 }
 
-TEST(Routing, GetParametersForAnotherFilterOpensNoDialog) {
-  Session session;
-  session.Run("startup\nsend \"AI Filter\" \"AI Get Parameters\"\n");
-  EXPECT_EQ(session.host().CallCount(sim::Op::Modal), 0);
-}
-
 TEST(Suites, NestedMessageReusesTheOuterAcquisition) {
   Session session;
   const std::string output = session.Run(
       "during AllocateBlock send \"Nobody\" \"Nothing\"\n"
       "startup\n");
-  EXPECT_NE(output.find("> \"SP Interface\" \"Startup\"\n> \"Nobody\" \"Nothing\"\n< 0\n< 0\n"),
+  EXPECT_NE(output.find("> \"SP Interface\" \"Startup\"\n> \"Nobody\" \"Nothing\"\n< 0\n"),
             std::string::npos)
       << output;
   const auto calls = session.MessageJournal("> \"SP Interface\" \"Startup\"");

@@ -1,4 +1,5 @@
 // The dialog manager suites: string lists, alerts and dialogs.
+#include <algorithm>
 #include <cstring>
 
 #include "sim/host.h"
@@ -8,16 +9,23 @@
 namespace sim {
 namespace {
 
-// String lists are read from the module's resources, which the stand-in
-// host does not read yet: every list reads as empty.
+// Index i of string list n is the module's string resource n + i; past
+// the end of the list the text is empty. The text is cut to maxLength - 1
+// characters and always ends in a zero byte.
 Status GetIndexString(PluginRef, int32_t listId, int32_t index, char* buffer, int32_t maxLength) {
   Host& host = Host::Current();
-  Status status = host.Enter(Op::GetIndexString);
-  if (status == kNoError) status = kNotAvailable;
-  if (maxLength > 0) buffer[0] = '\0';
+  const Status status = host.Enter(Op::GetIndexString);
+  std::string text;
+  if (status == kNoError) text = host.resources().String(listId + index).value_or("");
+  if (maxLength > 0) {
+    const size_t length = std::min(text.size(), static_cast<size_t>(maxLength - 1));
+    std::memcpy(buffer, text.data(), length);
+    buffer[length] = '\0';
+    text.resize(length);
+  }
   if (host.tracing())
     host.Trace("GetIndexString " + std::to_string(listId) + " " + std::to_string(index) + " " +
-               std::to_string(maxLength) + " = \"\" -> " + FormatStatus(status));
+               std::to_string(maxLength) + " = " + Quote(text) + " -> " + FormatStatus(status));
   return status;
 }
 
