@@ -38,9 +38,10 @@ struct Symbol {
   std::string artwork;
   Bounds bounds;  // of the artwork, in the symbol's y-up coordinates
 
-  // The centre of the bounds, which an instance's matrix takes to the origin's image.
-  double centerX() const { return (double(bounds.left) + double(bounds.right)) * 0.5; }
-  double centerY() const { return (double(bounds.bottom) + double(bounds.top)) * 0.5; }
+  // The centre of the bounds: the point an instance's matrix treats as the
+  // origin of the symbol, so that the matrix's translation is where it lands.
+  Real centerX() const { return (bounds.left + bounds.right) * 0.5f; }
+  Real centerY() const { return (bounds.bottom + bounds.top) * 0.5f; }
 };
 
 enum class ArtKind : uint8_t {
