@@ -510,7 +510,8 @@ int FakeDialogManager::Find(Op op, int from) const {
 
 void FakeDialogManager::Record(Op op, const FakeItem* item, double number, std::string text,
                                ItemNotifyProc proc) {
-  Event event{op, item == nullptr ? -1 : item->id, number, std::move(text), proc, std::nullopt};
+  Event event{op,   item == nullptr ? -1 : item->id, number, std::move(text), proc,
+              std::nullopt, notifyDepth_};
   if (modalOpen_ && dialog != nullptr && dialog->block() != nullptr) {
     event.block = *dialog->block();
   }
@@ -520,12 +521,14 @@ void FakeDialogManager::Record(Op op, const FakeItem* item, double number, std::
 void FakeDialogManager::Notify(FakeItem& item, const char* notifierType) {
   FakeNotifier notifier{notifierType, &item};
   const auto ref = reinterpret_cast<NotifierRef>(&notifier);
+  ++notifyDepth_;
   if (item.proc != nullptr) {
     item.proc(item.ref(), ref);
   } else {
     // No procedure: the item's own handling.
     kItemSuite.DefaultNotify(item.ref(), ref);
   }
+  --notifyDepth_;
 }
 
 void FakeDialogManager::Play(const Action& action) {

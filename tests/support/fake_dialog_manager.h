@@ -102,6 +102,8 @@ struct Event {
   std::string text;        // SetText, EntrySetText, SendNotify, CreateItem: the text or type
   ItemNotifyProc proc = nullptr;  // SetNotifyProc: the procedure
   std::optional<ParamBlock> block;  // the dialog's record at the call, when a dialog is up
+  int depth = 0;           // notify procedures running at the call: 1 inside a user
+                           // action's procedure, 2 inside one it notified
 };
 
 struct FakeEntry {
@@ -230,7 +232,8 @@ class FakeDialogManager {
     std::vector<uint32_t> words;
   };
   std::vector<std::unique_ptr<HostBlock>> blocks_;
-  bool modalOpen_ = false;  // records copy the dialog's record only while it runs
+  bool modalOpen_ = false;
+  int notifyDepth_ = 0;  // records copy the dialog's record only while it runs
   HostBlock& NewBlock(uint32_t size);
 };
 
