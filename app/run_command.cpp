@@ -74,7 +74,8 @@ int Run(const RunOptions& options) {
   host.random().Seed(static_cast<uint64_t>(options.seed));
   host.journal().Enable(!options.trace.empty());
 
-  script->Run(host);
+  const bool completed = script->Run(host, &error);
+  if (!completed) std::cerr << "quillane run: " << error << "\n";
 
   for (const std::string& left : host.Leftovers()) std::cout << "! leftover: " << left << "\n";
   if (!options.trace.empty()) {
@@ -90,7 +91,7 @@ int Run(const RunOptions& options) {
     }
     for (const std::string& line : host.journal().lines()) *out << line << "\n";
   }
-  return 0;
+  return completed ? 0 : 1;
 }
 
 }  // namespace

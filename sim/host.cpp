@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "sim/default_document.h"
 #include "sim/status_text.h"
 #include "sim/suites/registry.h"
 
@@ -12,6 +13,7 @@ Host* Host::current_ = nullptr;
 Host::Host(std::ostream& out) : out_(out) {
   previous_ = current_;
   current_ = this;
+  LoadDefaultDocument(document_);
 }
 
 Host::~Host() {

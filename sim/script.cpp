@@ -4,13 +4,24 @@
 #include <map>
 
 #include "plugin/params/param_block.h"
+#include "sim/export_json.h"
+#include "sim/export_svg.h"
 #include "sim/status_text.h"
 
 namespace sim {
 namespace {
 
 using Words = std::vector<std::string>;
-using Action = std::function<void(Host&)>;
+using Action = Script::Action;
+
+// An action that cannot fail once its line has been read.
+template <typename F>
+Action Do(F f) {
+  return [f](Host& host, std::string*) {
+    f(host);
+    return true;
+  };
+}
 // Turns the words of a line into an action, or sets *error.
 using ActionParser = std::optional<Action> (*)(const Words& words, std::string* error);
 
@@ -30,16 +41,16 @@ bool ExpectCount(const Words& words, size_t count, const char* usage, std::strin
 std::optional<Action> ParseLifecycle(const Words& words, std::string* error) {
   if (!ExpectCount(words, 1, words[0].c_str(), error)) return std::nullopt;
   const std::string verb = words[0];
-  if (verb == "startup") return Action([](Host& h) { h.Startup(); });
-  if (verb == "shutdown") return Action([](Host& h) { h.Shutdown(); });
-  if (verb == "about") return Action([](Host& h) { h.About(); });
-  if (verb == "unload") return Action([](Host& h) { h.Unload(); });
-  return Action([](Host& h) { h.Reload(); });
+  if (verb == "startup") return Do([](Host& h) { h.Startup(); });
+  if (verb == "shutdown") return Do([](Host& h) { h.Shutdown(); });
+  if (verb == "about") return Do([](Host& h) { h.About(); });
+  if (verb == "unload") return Do([](Host& h) { h.Unload(); });
+  return Do([](Host& h) { h.Reload(); });
 }
 
 std::optional<Action> ParseSend(const Words& words, std::string* error) {
   if (!ExpectCount(words, 3, "send \"CALLER\" \"SELECTOR\"", error)) return std::nullopt;
-  return Action([caller = words[1], selector = words[2]](Host& h) { h.Send(caller, selector); });
+  return Do([caller = words[1], selector = words[2]](Host& h) { h.Send(caller, selector); });
 }
 
 // fail OPERATION|acquire "SUITE" [after N] [times M] [status CODE]
@@ -95,8 +106,8 @@ std::optional<Action> ParseFail(const Words& words, std::string* error) {
     }
     next += 2;
   }
-  if (op) return Action([op = *op, rule](Host& h) { h.faults().FailOperation(op, rule); });
-  return Action([suite, rule](Host& h) { h.faults().FailAcquisition(suite, rule); });
+  if (op) return Do([op = *op, rule](Host& h) { h.faults().FailOperation(op, rule); });
+  return Do([suite, rule](Host& h) { h.faults().FailAcquisition(suite, rule); });
 }
 
 // during OPERATION send "CALLER" "SELECTOR"
@@ -112,14 +123,14 @@ std::optional<Action> ParseDuring(const Words& words, std::string* error) {
     *error = "no operation " + Quote(words[1]);
     return std::nullopt;
   }
-  return Action([op = *op, caller = words[3], selector = words[4]](Host& h) {
+  return Do([op = *op, caller = words[3], selector = words[4]](Host& h) {
     h.SendDuring(op, caller, selector);
   });
 }
 
 std::optional<Action> ParseGo(const Words& words, std::string* error) {
   if (!ExpectCount(words, 1, "go", error)) return std::nullopt;
-  return Action([](Host& h) { h.Go(); });
+  return Do([](Host& h) { h.Go(); });
 }
 
 // The slot a "param" line names: NAME, NAME@PAGE or a slot number.
@@ -189,7 +200,7 @@ std::optional<Action> ParseParam(const Words& words, std::string* error) {
     }
     value.i = static_cast<int32_t>(*number);
   }
-  return Action([slot = *slot, value](Host& h) { h.StoredParameters().slot[slot] = value; });
+  return Do([slot = *slot, value](Host& h) { h.StoredParameters().slot[slot] = value; });
 }
 
 std::optional<Action> ParseSeed(const Words& words, std::string* error) {
@@ -199,7 +210,7 @@ std::optional<Action> ParseSeed(const Words& words, std::string* error) {
     *error = "seed takes a whole number of 0 or more, not " + Quote(words[1]);
     return std::nullopt;
   }
-  return Action([seed = static_cast<uint64_t>(*seed)](Host& h) { h.random().Seed(seed); });
+  return Do([seed = static_cast<uint64_t>(*seed)](Host& h) { h.random().Seed(seed); });
 }
 
 // random V1 V2 ...: values the random source answers next, each in [0, 1).
@@ -219,7 +230,39 @@ std::optional<Action> ParseRandom(const Words& words, std::string* error) {
     }
     values.push_back(value);
   }
-  return Action([values](Host& h) { h.random().Script(values); });
+  return Do([values](Host& h) { h.random().Script(values); });
+}
+
+// select-symbol INDEX | select-symbol none: the symbol selected in the palette.
+std::optional<Action> ParseSelectSymbol(const Words& words, std::string* error) {
+  if (!ExpectCount(words, 2, "select-symbol INDEX, or select-symbol none", error)) return std::nullopt;
+  int32_t index = -1;
+  if (words[1] != "none") {
+    const auto number = ParseInteger(words[1]);
+    if (!number || *number < 0 || *number > INT32_MAX) {
+      *error = "select-symbol takes a symbol index from 0, or none, not " + Quote(words[1]);
+      return std::nullopt;
+    }
+    index = static_cast<int32_t>(*number);
+  }
+  return Action([index](Host& h, std::string* why) {
+    if (h.document().SelectSymbol(index)) return true;
+    *why = "no symbol " + std::to_string(index) + " (the document has " +
+           std::to_string(h.document().symbols().size()) + ")";
+    return false;
+  });
+}
+
+// export svg FILE | export json FILE: the document, written whole or not at all.
+std::optional<Action> ParseExport(const Words& words, std::string* error) {
+  if (words.size() != 3 || (words[1] != "svg" && words[1] != "json")) {
+    *error = "expected: export svg FILE, or export json FILE";
+    return std::nullopt;
+  }
+  const bool svg = words[1] == "svg";
+  return Action([svg, path = words[2]](Host& h, std::string* why) {
+    return svg ? WriteSvgFile(h.document(), path, why) : WriteJsonFile(h.document(), path, why);
+  });
 }
 
 const std::map<std::string, ActionParser, std::less<>>& Verbs() {
@@ -228,6 +271,7 @@ const std::map<std::string, ActionParser, std::less<>>& Verbs() {
       {"unload", ParseLifecycle},  {"reload", ParseLifecycle},   {"send", ParseSend},
       {"fail", ParseFail},         {"during", ParseDuring},     {"go", ParseGo},
       {"param", ParseParam},       {"seed", ParseSeed},         {"random", ParseRandom},
+      {"select-symbol", ParseSelectSymbol}, {"export", ParseExport},
   };
   return verbs;
 }
@@ -301,13 +345,20 @@ std::optional<Script> Script::Parse(std::string_view text, std::string* error) {
       *error = "line " + std::to_string(number) + ": " + why;
       return std::nullopt;
     }
-    script.actions_.push_back(std::move(*action));
+    script.actions_.push_back({number, std::move(*action)});
   }
   return script;
 }
 
-void Script::Run(Host& host) const {
-  for (const Action& action : actions_) action(host);
+bool Script::Run(Host& host, std::string* error) const {
+  for (const auto& [line, action] : actions_) {
+    std::string why;
+    if (!action(host, &why)) {
+      *error = "line " + std::to_string(line) + ": " + why;
+      return false;
+    }
+  }
+  return true;
 }
 
 }  // namespace sim

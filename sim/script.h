@@ -5,6 +5,11 @@
 //   fail OPERATION [after N] [times M] [status CODE]
 //   fail acquire "SUITE NAME" [after N] [times M] [status CODE]
 //   during OPERATION send "CALLER" "SELECTOR"
+//   go                                   the host repeats the filter
+//   param NAME[@PAGE] VALUE | param SLOT VALUE
+//   seed N | random V1 V2 ...            the host's random source
+//   select-symbol INDEX | select-symbol none
+//   export svg FILE | export json FILE
 //
 // '#' starts a comment; double quotes hold texts with blanks. A script is
 // read whole before anything runs, so a bad line stops it before the first
@@ -32,13 +37,18 @@ class Script {
   // *error to "line N: what is wrong".
   static std::optional<Script> Parse(std::string_view text, std::string* error);
 
-  // Plays every action in order.
-  void Run(Host& host) const;
+  // Plays every action in order. An action that cannot be done (a symbol
+  // the document lacks, a file that cannot be written) stops the script:
+  // returns false with "line N: why" in *error.
+  bool Run(Host& host, std::string* error) const;
 
   size_t size() const { return actions_.size(); }
 
+  // Does one action; false with the reason in *error when it cannot.
+  using Action = std::function<bool(Host&, std::string* error)>;
+
  private:
-  std::vector<std::function<void(Host&)>> actions_;
+  std::vector<std::pair<int, Action>> actions_;
 };
 
 }  // namespace sim

@@ -20,7 +20,7 @@ std::string Session::Run(const std::string& script) {
     return "";
   }
   const size_t before = out_.str().size();
-  parsed->Run(host_);
+  if (!parsed->Run(host_, &error)) ADD_FAILURE() << "script stopped: " << error;
   return out_.str().substr(before);
 }
 
