@@ -255,7 +255,9 @@ TEST_F(ParamsDialogLayoutTest, SizesTheDialogAndRestoresTheStoredRectangleOnlyWh
     EXPECT_EQ(sizes[0].text, "340x370");
     EXPECT_EQ(adm.Count(Op::SetBoundsRect), c.valid);
     EXPECT_LT(adm.Find(Op::Size), adm.Find(Op::CreateItem));
-    if (c.valid) EXPECT_LT(adm.Find(Op::Size), adm.Find(Op::SetBoundsRect));
+    if (c.valid) {
+      EXPECT_LT(adm.Find(Op::Size), adm.Find(Op::SetBoundsRect));
+    }
     EXPECT_EQ(Stored().slot[72].i, 1);
     EXPECT_EQ(Stored().slot[68].i, c.expected.left);
     EXPECT_EQ(Stored().slot[71].i, c.expected.bottom);

@@ -412,47 +412,54 @@ bool FakeDialog::HasItem(int32_t id) const {
 }
 
 Action UserSetInt(int32_t item, int32_t value) {
-  Action action{Action::Kind::SetInt};
+  Action action;
+  action.kind = Action::Kind::SetInt;
   action.item = item;
   action.intValue = value;
   return action;
 }
 
 Action UserSetFloat(int32_t item, float value) {
-  Action action{Action::Kind::SetFloat};
+  Action action;
+  action.kind = Action::Kind::SetFloat;
   action.item = item;
   action.floatValue = value;
   return action;
 }
 
 Action UserSetBool(int32_t item, int32_t value) {
-  Action action{Action::Kind::SetBool};
+  Action action;
+  action.kind = Action::Kind::SetBool;
   action.item = item;
   action.intValue = value;
   return action;
 }
 
 Action UserChoose(int32_t item, int32_t index) {
-  Action action{Action::Kind::Choose};
+  Action action;
+  action.kind = Action::Kind::Choose;
   action.item = item;
   action.intValue = index;
   return action;
 }
 
 Action UserClick(int32_t item) {
-  Action action{Action::Kind::Click};
+  Action action;
+  action.kind = Action::Kind::Click;
   action.item = item;
   return action;
 }
 
 Action UserMove(DialogRect bounds) {
-  Action action{Action::Kind::Move};
+  Action action;
+  action.kind = Action::Kind::Move;
   action.bounds = bounds;
   return action;
 }
 
 Action Inspect(std::function<void(FakeDialogManager&, FakeDialog&)> inspect) {
-  Action action{Action::Kind::Inspect};
+  Action action;
+  action.kind = Action::Kind::Inspect;
   action.inspect = std::move(inspect);
   return action;
 }

@@ -162,7 +162,8 @@ class FakeDialogManager;
 
 // One scripted user action. Build them with the functions below.
 struct Action {
-  enum class Kind { SetInt, SetFloat, SetBool, Choose, Click, Move, Inspect } kind;
+  enum class Kind { SetInt, SetFloat, SetBool, Choose, Click, Move, Inspect };
+  Kind kind = Kind::Click;
   int32_t item = -1;
   int32_t intValue = 0;
   float floatValue = 0.0f;
