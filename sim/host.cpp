@@ -110,6 +110,12 @@ Status Host::Send(const std::string& caller, const std::string& selector) {
   return status;
 }
 
+Status Host::Filter() {
+  const Status status = Send(kAIFilterCaller, kAIFilterGetParametersSelector);
+  if (status != kNoError) return status;
+  return Send(kAIFilterCaller, kAIFilterGoSelector);
+}
+
 Status Host::Unload() {
   const Status status = Send(kSPAccessCaller, kSPAccessUnloadSelector);
   module_.Unload();

@@ -18,6 +18,7 @@
 
 #include "plugin/host/api/suites.h"
 #include "plugin/params/param_block.h"
+#include "sim/dialog_manager.h"
 #include "sim/document.h"
 #include "sim/faults.h"
 #include "sim/journal.h"
@@ -77,6 +78,9 @@ class Host {
   Status Reload();
   // The host repeats the filter: a go message on its own, as one use.
   Status Go() { return Send(kAIFilterCaller, kAIFilterGoSelector); }
+  // The user chooses the filter: the get-parameters message, then the go
+  // message when it answered 0. Returns the last status.
+  Status Filter();
 
   // The next call of op sends this message first, nested in the current one.
   void SendDuring(Op op, std::string caller, std::string selector);
@@ -101,6 +105,7 @@ class Host {
   Faults& faults() { return faults_; }
   Document& document() { return document_; }
   Random& random() { return random_; }
+  DialogManager& dialogs() { return dialogs_; }
 
   // --- for the suite functions ---
   // Counts a call of op, sends a message queued for it, and answers the
@@ -146,6 +151,7 @@ class Host {
   Faults faults_;
   Document document_;
   Random random_;
+  DialogManager dialogs_{*this};
   std::array<int64_t, kOpCount> calls_{};
 
   struct NestedMessage {

@@ -265,6 +265,84 @@ std::optional<Action> ParseExport(const Words& words, std::string* error) {
   });
 }
 
+std::optional<Action> ParseFilter(const Words& words, std::string* error) {
+  if (!ExpectCount(words, 1, "filter", error)) return std::nullopt;
+  return Do([](Host& h) { h.Filter(); });
+}
+
+// user set ITEM VALUE | user select ITEM INDEX | user check ITEM 0|1 |
+// user click ITEM | user bounds L T R B: queued for the next modal dialogs.
+std::optional<Action> ParseUser(const Words& words, std::string* error) {
+  const char* usage =
+      "user set ITEM VALUE, user select ITEM INDEX, user check ITEM 0|1, user click ITEM, or "
+      "user bounds L T R B";
+  if (words.size() < 2) {
+    *error = std::string("expected: ") + usage;
+    return std::nullopt;
+  }
+  const std::string& what = words[1];
+  const auto integer = [&](size_t i, int64_t low, int64_t high) -> std::optional<int32_t> {
+    const auto number = i < words.size() ? ParseInteger(words[i]) : std::nullopt;
+    if (!number || *number < low || *number > high) {
+      *error = "user " + what + ": " + (i < words.size() ? Quote(words[i]) : std::string("nothing")) +
+               " is not a whole number from " + std::to_string(low) + " to " + std::to_string(high);
+      return std::nullopt;
+    }
+    return static_cast<int32_t>(*number);
+  };
+  UserAction action;
+  size_t expected = 3;
+  if (what == "set") {
+    action.kind = UserAction::Kind::kSet;
+    expected = 4;
+    if (words.size() == 4) {
+      const std::string& text = words[3];
+      double value = 0;
+      const auto [end, failure] = std::from_chars(text.data(), text.data() + text.size(), value);
+      if (failure != std::errc() || end != text.data() + text.size()) {
+        *error = "user set: " + Quote(text) + " is not a number";
+        return std::nullopt;
+      }
+      action.value = value;
+    }
+  } else if (what == "select" || what == "check") {
+    action.kind = what == "select" ? UserAction::Kind::kSelect : UserAction::Kind::kCheck;
+    expected = 4;
+    if (words.size() == 4) {
+      const auto value = integer(3, what == "check" ? 0 : 0, what == "check" ? 1 : INT32_MAX);
+      if (!value) return std::nullopt;
+      action.value = *value;
+    }
+  } else if (what == "click") {
+    action.kind = UserAction::Kind::kClick;
+  } else if (what == "bounds") {
+    action.kind = UserAction::Kind::kBounds;
+    expected = 6;
+    if (words.size() == 6) {
+      int32_t sides[4];
+      for (int i = 0; i < 4; ++i) {
+        const auto side = integer(2 + i, INT32_MIN, INT32_MAX);
+        if (!side) return std::nullopt;
+        sides[i] = *side;
+      }
+      action.bounds = {sides[0], sides[1], sides[2], sides[3]};
+    }
+  } else {
+    *error = std::string("expected: ") + usage;
+    return std::nullopt;
+  }
+  if (words.size() != expected) {
+    *error = std::string("expected: ") + usage;
+    return std::nullopt;
+  }
+  if (action.kind != UserAction::Kind::kBounds) {
+    const auto item = integer(2, INT32_MIN, INT32_MAX);
+    if (!item) return std::nullopt;
+    action.item = *item;
+  }
+  return Do([action](Host& h) { h.dialogs().Queue(action); });
+}
+
 const std::map<std::string, ActionParser, std::less<>>& Verbs() {
   static const std::map<std::string, ActionParser, std::less<>> verbs = {
       {"startup", ParseLifecycle}, {"shutdown", ParseLifecycle}, {"about", ParseLifecycle},
@@ -272,6 +350,7 @@ const std::map<std::string, ActionParser, std::less<>>& Verbs() {
       {"fail", ParseFail},         {"during", ParseDuring},     {"go", ParseGo},
       {"param", ParseParam},       {"seed", ParseSeed},         {"random", ParseRandom},
       {"select-symbol", ParseSelectSymbol}, {"export", ParseExport},
+      {"filter", ParseFilter},     {"user", ParseUser},
   };
   return verbs;
 }

@@ -10,6 +10,10 @@
 //   seed N | random V1 V2 ...            the host's random source
 //   select-symbol INDEX | select-symbol none
 //   export svg FILE | export json FILE
+//   filter                               the user chooses the filter
+//   user set ITEM VALUE | user select ITEM INDEX | user check ITEM 0|1
+//   user click ITEM | user bounds L T R B
+//                                        queued for the next modal dialogs
 //
 // '#' starts a comment; double quotes hold texts with blanks. A script is
 // read whole before anything runs, so a bad line stops it before the first

@@ -43,7 +43,11 @@ TEST(RunCommand, MenuGoIsRefusedAndEveryOtherMessageAnswersZero) {
   const Result result = RunCommand("run --trace " + trace + " -",
                                    "startup\nsend \"AI Menu\" \"AI Go\"\nsend \"Nobody\" \"Nothing\"\nshutdown\n");
   EXPECT_EQ(result.exitCode, 0);
-  EXPECT_NE(result.output.find("> \"AI Menu\" \"AI Go\"\n< \"!sel\"\n"), std::string::npos) << result.output;
+  const size_t menu = result.output.find("> \"AI Menu\" \"AI Go\"\n");
+  ASSERT_NE(menu, std::string::npos) << result.output;
+  EXPECT_NE(result.output.find("! dialog \"Error Dialog\": \"The selection is not valid for this filter.\" \"!sel\"\n", menu),
+            std::string::npos) << result.output;
+  EXPECT_NE(result.output.find("< \"!sel\"\n", menu), std::string::npos) << result.output;
   EXPECT_NE(result.output.find("> \"Nobody\" \"Nothing\"\n< 0\n"), std::string::npos);
   EXPECT_NE(result.output.find("> \"SP Interface\" \"Shutdown\"\n< 0\n"), std::string::npos);
   EXPECT_EQ(result.output.find("leftover"), std::string::npos) << result.output;
