@@ -27,7 +27,7 @@ constexpr BuiltInSymbol kSymbols[] = {
 void LoadDefaultDocument(Document& document) {
   document.Clear();
   for (const BuiltInSymbol& symbol : kSymbols) document.AddSymbol(symbol.name, symbol.artwork, symbol.bounds);
-  document.SetReceivingLayer(document.AddLayer("Layer 1"));
+  document.SetReceivingLayer(static_cast<uint32_t>(document.AddLayer("Layer 1")));
   document.SelectSymbol(0);
   document.BeginUse();
 }

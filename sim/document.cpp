@@ -13,6 +13,7 @@ namespace {
 // never a valid handle.
 enum HandleTag : uintptr_t { kArtTag = 1, kLayerTag = 2, kSymbolTag = 3 };
 constexpr uint32_t kMaxIndex = (UINT32_MAX >> 2) - 1;
+constexpr uint32_t kMaxLayer = UINT16_MAX;  // Art::layer is 16 bits
 
 uintptr_t Encode(uint32_t index, HandleTag tag) {
   return ((static_cast<uintptr_t>(index) + 1) << 2) | tag;
@@ -26,6 +27,11 @@ bool Decode(const void* handle, HandleTag tag, uint32_t* index) {
 
 }  // namespace
 
+void ArtPool::AddBlock() {
+  // Left uninitialised: every record is written before it is read.
+  blocks_.emplace_back(new Art[kBlockSize]);
+}
+
 Document::Document() = default;
 
 void Document::Clear() { *this = Document(); }
@@ -35,9 +41,14 @@ uint32_t Document::AddSymbol(std::string name, std::string artwork, Bounds bound
   return static_cast<uint32_t>(symbols_.size() - 1);
 }
 
-uint32_t Document::AddLayer(std::string name) {
+int32_t Document::AddLayer(std::string name) {
+  if (layers_.size() > kMaxLayer) return -1;
   layers_.push_back({std::move(name), {}});
-  return static_cast<uint32_t>(layers_.size() - 1);
+  if (!spareOrders_.empty()) {
+    layers_.back().paintOrder = std::move(spareOrders_.back());
+    spareOrders_.pop_back();
+  }
+  return static_cast<int32_t>(layers_.size() - 1);
 }
 
 bool Document::SetReceivingLayer(uint32_t layer) {
@@ -54,13 +65,15 @@ bool Document::SelectSymbol(int32_t symbol) {
 
 size_t Document::liveCount(ArtKind kind) const {
   size_t count = 0;
-  for (const Art& art : art_) count += art.alive && art.kind == kind;
+  for (size_t i = 0; i < art_.size(); ++i) count += art_[i].alive && art_[i].kind == kind;
   return count;
 }
 
 size_t Document::ArtMemoryBytes() const {
-  size_t bytes = art_.capacity() * sizeof(Art) + layers_.capacity() * sizeof(Layer);
+  size_t bytes = art_.CapacityBytes() + layers_.capacity() * sizeof(Layer) +
+                 spareOrders_.capacity() * sizeof(spareOrders_[0]);
   for (const Layer& layer : layers_) bytes += layer.paintOrder.capacity() * sizeof(uint32_t);
+  for (const auto& order : spareOrders_) bytes += order.capacity() * sizeof(uint32_t);
   bytes += disposedOlder_.capacity() * sizeof(uint32_t) +
            movedOlder_.capacity() * sizeof(MatrixChange) +
            (dirtyFrom_.capacity() + dirtyLayers_.capacity()) * sizeof(uint32_t);
@@ -125,8 +138,12 @@ void Document::UndoChanges() {
     dirtyFrom_[layer] = kClean;
   }
   dirtyLayers_.clear();
-  layers_.resize(mark_.layers);
-  art_.resize(mark_.art);
+  while (layers_.size() > mark_.layers) {
+    spareOrders_.push_back(std::move(layers_.back().paintOrder));
+    spareOrders_.back().clear();
+    layers_.pop_back();
+  }
+  art_.Truncate(mark_.art);
   for (uint32_t art : disposedOlder_) art_[art].alive = true;
   disposedOlder_.clear();
   for (auto change = movedOlder_.rbegin(); change != movedOlder_.rend(); ++change)
@@ -141,7 +158,8 @@ Status Document::NewInstance(uint32_t symbol, RealPoint center, uint32_t* art) {
   if (receivingLayer_ >= layers_.size()) return kNoLayer;
   if (art_.size() > kMaxIndex) return kOutOfMemory;
   const uint32_t index = static_cast<uint32_t>(art_.size());
-  art_.push_back({TranslationMatrix(center.h, center.v), symbol, receivingLayer_, ArtKind::kInstance, true});
+  art_.push_back({TranslationMatrix(center.h, center.v), symbol, static_cast<uint16_t>(receivingLayer_),
+                  ArtKind::kInstance, true});
   std::vector<uint32_t>& order = layers_[receivingLayer_].paintOrder;
   MarkDirty(receivingLayer_, static_cast<uint32_t>(order.size()));
   order.push_back(index);
@@ -187,10 +205,10 @@ Status Document::Dispose(uint32_t art) {
 }
 
 Status Document::InsertLayerOnTop(uint32_t* layer) {
-  if (layers_.size() > kMaxIndex) return kOutOfMemory;
-  const uint32_t index = AddLayer("Layer " + std::to_string(layers_.size() + 1));
-  receivingLayer_ = index;
-  *layer = index;
+  const int32_t index = AddLayer("Layer " + std::to_string(layers_.size() + 1));
+  if (index < 0) return kOutOfMemory;
+  receivingLayer_ = static_cast<uint32_t>(index);
+  *layer = receivingLayer_;
   return kNoError;
 }
 

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -54,9 +55,42 @@ enum class ArtKind : uint8_t {
 struct Art {
   RealMatrix matrix;
   uint32_t symbol;
-  uint32_t layer;
+  uint16_t layer;
   ArtKind kind;
   bool alive;
+};
+static_assert(sizeof(Art) == 32, "art records stay small: a run can make millions");
+
+// The art of a document, addressed by index. Records live in fixed-size
+// blocks, so that growing never moves or copies them, and blocks emptied by
+// an undo are kept for the next run.
+class ArtPool {
+ public:
+  static constexpr uint32_t kBlockBits = 12;
+  static constexpr uint32_t kBlockSize = 1u << kBlockBits;
+
+  size_t size() const { return size_; }
+  bool empty() const { return size_ == 0; }
+  const Art& operator[](size_t index) const { return blocks_[index >> kBlockBits][index & (kBlockSize - 1)]; }
+  Art& operator[](size_t index) { return blocks_[index >> kBlockBits][index & (kBlockSize - 1)]; }
+  void push_back(const Art& art) {
+    if ((size_ >> kBlockBits) == blocks_.size()) AddBlock();
+    (*this)[size_++] = art;
+  }
+  // Drops the records from index size on; their blocks stay allocated.
+  void Truncate(size_t size) {
+    if (size < size_) size_ = size;
+  }
+  // Bytes allocated for records and for the block list.
+  size_t CapacityBytes() const {
+    return blocks_.size() * kBlockSize * sizeof(Art) + blocks_.capacity() * sizeof(blocks_[0]);
+  }
+
+ private:
+  void AddBlock();
+
+  std::vector<std::unique_ptr<Art[]>> blocks_;
+  size_t size_ = 0;
 };
 
 struct Layer {
@@ -75,9 +109,9 @@ class Document {
   void Clear();
   // Adds a symbol at the end of the document's list; returns its index.
   uint32_t AddSymbol(std::string name, std::string artwork, Bounds bounds);
-  // Adds a layer above all others; returns its index. The first layer of a
-  // document becomes the one that receives new art.
-  uint32_t AddLayer(std::string name);
+  // Adds a layer above all others; returns its index, or -1 when the
+  // document has as many layers as it can hold (65536).
+  int32_t AddLayer(std::string name);
   // Sets the layer that receives new art; false when there is no such layer.
   bool SetReceivingLayer(uint32_t layer);
   // Selects a symbol in the palette (-1: none); false when there is no such symbol.
@@ -86,7 +120,7 @@ class Document {
   // --- what is in it ---
   const std::vector<Symbol>& symbols() const { return symbols_; }
   const std::vector<Layer>& layers() const { return layers_; }
-  const std::vector<Art>& art() const { return art_; }  // the whole pool, disposed art included
+  const ArtPool& art() const { return art_; }  // the whole pool, disposed art included
   uint32_t receivingLayer() const { return receivingLayer_; }
   int32_t currentSymbol() const { return currentSymbol_; }  // -1: none
   size_t liveArtCount() const { return liveArt_; }
@@ -142,7 +176,7 @@ class Document {
 
   std::vector<Symbol> symbols_;
   std::vector<Layer> layers_;
-  std::vector<Art> art_;
+  ArtPool art_;
   uint32_t receivingLayer_ = 0;
   int32_t currentSymbol_ = -1;
   size_t liveArt_ = 0;
@@ -168,6 +202,9 @@ class Document {
   // (kClean: none), and the list of such layers.
   std::vector<uint32_t> dirtyFrom_;
   std::vector<uint32_t> dirtyLayers_;
+  // Paint orders of layers removed by an undo, emptied, kept for the layers
+  // of the next run.
+  std::vector<std::vector<uint32_t>> spareOrders_;
 };
 
 }  // namespace sim

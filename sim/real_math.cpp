@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 namespace sim {
@@ -57,9 +58,12 @@ double CosKernel(double r) {
 // x = n pi/2 + r with |r| <= about pi/4; returns n modulo 4.
 int Reduce(double x, double* r) {
   if (std::fabs(x) > kExactReductionLimit) x = std::fmod(x, kTwoPi);  // fmod is exact
-  const double n = std::floor(x * kTwoOverPi + 0.5);
+  // The nearest whole number of quarter turns (halves away from zero);
+  // |t| is below 2^20 here, so the conversions are exact.
+  const double t = x * kTwoOverPi;
+  const int64_t quadrant = static_cast<int64_t>(t < 0 ? t - 0.5 : t + 0.5);
+  const double n = static_cast<double>(quadrant);
   *r = ((x - n * kPiOver2Part1) - n * kPiOver2Part2) - n * kPiOver2Part3;
-  const long long quadrant = static_cast<long long>(n);
   return static_cast<int>(quadrant & 3);
 }
 

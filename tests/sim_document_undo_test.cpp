@@ -246,7 +246,7 @@ TEST(DocumentHandles, OnlyHandlesTheDocumentGaveAreAccepted) {
 
 TEST(DocumentMemory, ArtIsSmallAndPlain) {
   // Millions of instances: each costs its pool record plus one paint-order entry.
-  EXPECT_LE(sizeof(sim::Art), 36u);
+  EXPECT_LE(sizeof(sim::Art), 32u);
   Document doc;
   sim::LoadDefaultDocument(doc);
   const size_t empty = doc.ArtMemoryBytes();
