@@ -53,6 +53,11 @@ FilterRecord& Host::currentFilter() {
 }
 
 ParamBlock& Host::StoredParameters() {
+  // While a filter message is handled, the parameters travel in it: the
+  // plug-in may just have stored a new block there.
+  for (auto it = filterMessages_.rbegin(); it != filterMessages_.rend(); ++it)
+    if ((*it)->parameters != nullptr && *(*it)->parameters != nullptr)
+      return *static_cast<ParamBlock*>(*(*it)->parameters);
   FilterRecord& filter = currentFilter();
   if (filter.parameters == nullptr || *filter.parameters == nullptr) {
     auto memory = std::make_unique<char[]>(sizeof(ParamBlock));
@@ -97,7 +102,9 @@ Status Host::Send(const std::string& caller, const std::string& selector) {
   }
 
   ++depth_;
+  if (isFilter) filterMessages_.push_back(&message);
   const Status status = module_.entry()(caller.c_str(), selector.c_str(), &message);
+  if (isFilter) filterMessages_.pop_back();
   --depth_;
 
   globalsField_ = message.d.globals;

@@ -145,6 +145,7 @@ class Host {
   std::string modulePath_;
   void* globalsField_ = nullptr;
   int depth_ = 0;  // messages in progress
+  std::vector<FilterMessage*> filterMessages_;  // "AI Filter" messages in progress, outermost first
   bool confirmedGetParameters_ = false;
 
   Journal journal_;
