@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
@@ -18,7 +19,10 @@ struct Result {
 };
 
 Result RunCommand(const std::string& arguments, const std::string& script) {
-  const std::string scriptPath = ::testing::TempDir() + "/quillane_script.txt";
+  // A file of its own: ctest runs tests side by side, each in its own process.
+  static int count = 0;
+  const std::string scriptPath = ::testing::TempDir() + "/quillane_script_" + std::to_string(getpid()) + "_" +
+                                 std::to_string(count++) + ".txt";
   std::ofstream(scriptPath, std::ios::binary) << script;
   const std::string command =
       std::string(QUILLANE_COMMAND_PATH) + " " + arguments + " < '" + scriptPath + "' 2>&1";
