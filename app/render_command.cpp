@@ -234,17 +234,14 @@ void AddRenderCommand(CLI::App& parent, int& exitCode) {
       ->required()
       ->type_name("FILE");
   render->add_option("--json", options->json, "Also write the document as JSON to FILE")->type_name("FILE");
-  if (kCanWritePng) {
-    render->add_option("--png", options->png, "Also write the picture as a PNG image to FILE")
-        ->type_name("FILE");
-    render->add_option("--png-width", options->pngWidth,
-                       "Width of the PNG image in pixels (default: one pixel per point, at most 4096)")
-        ->check(CLI::Range(1, 16384))
-        ->type_name("PX");
-  } else {
-    render->add_option("--png", options->png, "PNG images: not in this build (it was built without librsvg)")
-        ->type_name("FILE");
-  }
+  render->add_option("--png", options->png,
+                     kCanWritePng ? "Also write the picture as a PNG image to FILE"
+                                  : "PNG images: not in this build (it was built without librsvg)")
+      ->type_name("FILE");
+  render->add_option("--png-width", options->pngWidth,
+                     "Width of the PNG image in pixels (default: one pixel per point, at most 4096)")
+      ->check(CLI::Range(1, 16384))
+      ->type_name("PX");
   options->presetOption =
       render->add_option("--preset", options->preset,
                          "Choose a preset: its id (0 to 17) or its text, case-insensitive (quillane presets)")
