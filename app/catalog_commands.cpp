@@ -166,7 +166,7 @@ void AddCatalogCommands(CLI::App& parent, int& exitCode) {
                     "render --preset takes the id or the text (case-insensitive).\n"
                     "\nExamples:\n"
                     "  quillane presets\n"
-                    "  quillane render --preset \"$(quillane presets | sed -n 13p | cut -c5-)\" -o grid.svg",
+                    "  quillane render --preset \"equal row column grid\" -o grid.svg   (or --preset 12)",
                     Presets, exitCode);
   AddCatalogCommand(parent, "params", "List every parameter: name, page, kind, range, default",
                     "Opens the filter's dialog through the host, reads every item on each of its three\n"
