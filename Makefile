@@ -1,6 +1,8 @@
 # Quillane: the plug-in and its stand-in host.
 #   make            build everything into build/ (build/bin/quillane, build/bin/Quillane.so)
 #   make test       build and run every test (SANITIZE=1: under ASan + UBSan, in build-asan/)
+#   make windows    cross-build the Windows files: build/win32/Quillane.aip (the host's
+#                   32-bit module), build/win64/Quillane.aip and build/win64/quillane.exe
 #   make demo       run the main job
 #   make bench      run the benchmarks
 #   make clean
@@ -13,8 +15,10 @@ CMAKE_FLAGS += -DQUILLANE_SANITIZE=ON -DQUILLANE_BENCH=OFF
 else
 BUILD_DIR ?= build
 endif
+WIN32_DIR := $(abspath $(BUILD_DIR))/win32
+WIN64_DIR := $(abspath $(BUILD_DIR))/win64
 
-.PHONY: all setup configure test demo bench clean
+.PHONY: all setup configure test windows demo bench clean
 
 all: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -27,6 +31,14 @@ configure: setup
 
 test: all
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+
+# The 32-bit build makes the module only (and the code the float checks
+# read); the 64-bit build adds the stand-in host, run under Wine.
+windows: setup
+	@cmake -S . -B $(WIN32_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DQUILLANE_STAND_IN_HOST=OFF > /dev/null
+	cmake --build $(WIN32_DIR) -j $(JOBS)
+	@cmake -S . -B $(WIN64_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake > /dev/null
+	cmake --build $(WIN64_DIR) -j $(JOBS)
 
 demo: all
 	@bash scripts/demo $(BUILD_DIR)

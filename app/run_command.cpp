@@ -8,6 +8,8 @@
 #include "sim/script.h"
 
 #if defined(_WIN32)
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 #else
 #include <unistd.h>
@@ -52,6 +54,12 @@ bool ReadText(const std::string& path, std::string* text) {
 }
 
 int Run(const RunOptions& options) {
+#if defined(_WIN32)
+  // The session output is the same stream of lines on every system: ends
+  // of lines stay "\n", as in the trace and export files.
+  std::cout.flush();
+  _setmode(_fileno(stdout), _O_BINARY);
+#endif
   std::string text;
   if (!ReadText(options.script, &text)) {
     std::cerr << "quillane run: cannot read script " << options.script << "\n";

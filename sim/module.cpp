@@ -16,7 +16,10 @@ bool Module::Load(const std::string& path, std::string* error, const std::string
     *error = "cannot load " + path + " (error " + std::to_string(GetLastError()) + ")";
     return false;
   }
-  auto entry = reinterpret_cast<PluginMainProc>(GetProcAddress(handle, entryName.c_str()));
+  // Through the generic function type: the entry's true type is known from
+  // the module's property list, not from the system's declaration.
+  auto entry = reinterpret_cast<PluginMainProc>(
+      reinterpret_cast<void (*)()>(GetProcAddress(handle, entryName.c_str())));
   if (entry == nullptr) {
     FreeLibrary(handle);
     *error = path + " has no entry point " + entryName;

@@ -4,6 +4,16 @@
 #include <fstream>
 #include <iterator>
 
+#if defined(_WIN32)
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#endif
+
 namespace sim {
 namespace {
 
@@ -57,9 +67,6 @@ class Reader {
   size_t position_ = 0;
   bool ok_ = true;
 };
-
-constexpr int32_t kStringTableType = 6;
-constexpr int32_t kDialogType = 5;
 
 std::string ControlKind(int32_t classAtom, uint32_t style) {
   switch (classAtom) {
@@ -134,27 +141,7 @@ bool ModuleResources::Parse(const std::vector<uint8_t>& image, std::string* erro
     in.Seek(in.position() + dataSize);
     in.AlignTo(4);
     if (dataSize == 0) continue;
-    if (typeName.empty() && typeId == kStringTableType && id > 0) {
-      Reader strings(bytes.data(), bytes.size());
-      for (int32_t i = 0; i < 16 && strings.ok(); ++i) {
-        const uint16_t length = strings.U16();
-        std::string text;
-        for (int c = 0; c < length && strings.ok(); ++c) {
-          const uint16_t ch = strings.U16();
-          text += ch < 0x100 ? static_cast<char>(ch) : '?';
-        }
-        if (length > 0) strings_[(id - 1) * 16 + i] = text;
-      }
-    } else if (typeName.empty() && typeId == kDialogType && id >= 0) {
-      DialogTemplate dialog;
-      if (!ParseDialog(bytes, &dialog)) {
-        *error = "dialog " + std::to_string(id) + " is malformed";
-        return false;
-      }
-      dialogs_[id] = std::move(dialog);
-    } else if (!typeName.empty() && id >= 0) {
-      raw_[{typeName, id}] = std::move(bytes);
-    }
+    if (!Add(typeName, typeId, id, std::move(bytes), error)) return false;
   }
   if (!in.ok()) {
     *error = "the resource data is malformed";
@@ -163,11 +150,109 @@ bool ModuleResources::Parse(const std::vector<uint8_t>& image, std::string* erro
   return true;
 }
 
+bool ModuleResources::Add(const std::string& typeName, int32_t typeId, int32_t id,
+                          std::vector<uint8_t> bytes, std::string* error) {
+  if (typeName.empty() && typeId == kStringBlockType && id > 0) {
+    Reader strings(bytes.data(), bytes.size());
+    for (int32_t i = 0; i < 16 && strings.ok(); ++i) {
+      const uint16_t length = strings.U16();
+      std::string text;
+      for (int c = 0; c < length && strings.ok(); ++c) {
+        const uint16_t ch = strings.U16();
+        text += ch < 0x100 ? static_cast<char>(ch) : '?';
+      }
+      if (length > 0) strings_[(id - 1) * 16 + i] = text;
+    }
+  } else if (typeName.empty() && typeId == kDialogType && id >= 0) {
+    DialogTemplate dialog;
+    if (!ParseDialog(bytes, &dialog)) {
+      *error = "dialog " + std::to_string(id) + " is malformed";
+      return false;
+    }
+    dialogs_[id] = std::move(dialog);
+  } else if (!typeName.empty() && id >= 0) {
+    raw_[{typeName, id}] = std::move(bytes);
+  }
+  return true;
+}
+
+#if defined(_WIN32)
+
+namespace {
+
+// The resource types the host reads, by name or number.
+struct ResourceType {
+  const char* name;  // nullptr for a numeric type
+  int32_t id;
+};
+constexpr ResourceType kReadTypes[] = {
+    {nullptr, kStringBlockType}, {nullptr, kDialogType}, {"PIPL", 0}};
+
+struct Enumeration {
+  ModuleResources* resources;
+  const ResourceType* type;
+  std::string* error;
+  bool ok = true;
+};
+
+BOOL CALLBACK AddNamedResource(HMODULE module, LPCSTR type, LPSTR name, LONG_PTR context) {
+  auto& enumeration = *reinterpret_cast<Enumeration*>(context);
+  if (!IS_INTRESOURCE(name)) return TRUE;  // the host reads resources by number only
+  HRSRC found = FindResourceA(module, name, type);
+  HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
+  const auto* data = loaded ? static_cast<const uint8_t*>(LockResource(loaded)) : nullptr;
+  const int32_t id = static_cast<int32_t>(reinterpret_cast<ULONG_PTR>(name));
+  if (data == nullptr) {
+    *enumeration.error = "cannot read resource " + std::to_string(id);
+    enumeration.ok = false;
+    return FALSE;
+  }
+  const DWORD size = SizeofResource(module, found);
+  if (size == 0) return TRUE;  // an empty resource says nothing, as in a .res image
+  std::vector<uint8_t> bytes(data, data + size);
+  const ResourceType& kind = *enumeration.type;
+  if (!enumeration.resources->Add(kind.name ? kind.name : "", kind.id, id, std::move(bytes),
+                                  enumeration.error)) {
+    enumeration.ok = false;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+bool ModuleResources::LoadFromModule(const std::string& path, std::string* error) {
+  // Mapped as data only: no code of the module runs, and nothing of it
+  // stays loaded afterwards.
+  HMODULE module = LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  if (module == nullptr) {
+    *error = "cannot read " + path + " (error " + std::to_string(GetLastError()) + ")";
+    return false;
+  }
+  bool ok = true;
+  for (const ResourceType& type : kReadTypes) {
+    Enumeration enumeration{this, &type, error};
+    const LPCSTR typeName = type.name ? type.name : MAKEINTRESOURCEA(type.id);
+    // A type the module lacks ends the enumeration with an error and adds nothing.
+    EnumResourceNamesA(module, typeName, AddNamedResource, reinterpret_cast<LONG_PTR>(&enumeration));
+    if (!enumeration.ok) {
+      ok = false;
+      break;
+    }
+  }
+  FreeLibrary(module);
+  return ok;
+}
+
+#else
+
 bool ModuleResources::LoadFromModule(const std::string& path, std::string* error) {
   const auto section = ReadElfSection(path, ".quillane_resources", error);
   if (!section) return false;
   return Parse(*section, error);
 }
+
+#endif
 
 std::optional<std::string> ModuleResources::String(int32_t id) const {
   const auto it = strings_.find(id);

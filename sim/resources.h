@@ -44,8 +44,17 @@ class ModuleResources {
  public:
   // Reads a compiled resource file (.res) image.
   bool Parse(const std::vector<uint8_t>& image, std::string* error);
-  // Reads the resources carried by a module file.
+  // Reads the resources carried by a module file: on Windows through the
+  // system's resource functions, elsewhere from the module's section.
   bool LoadFromModule(const std::string& path, std::string* error);
+  // Takes one resource in its compiled form, as a .res image or a module's
+  // resource table holds it: of the named type typeName ("PIPL"), or, when
+  // typeName is empty, of the numeric type typeId (kDialogType,
+  // kStringBlockType). A string block's id is its block number: block n
+  // holds the strings 16 * (n - 1) to 16 * n - 1. False for a malformed
+  // dialog template.
+  bool Add(const std::string& typeName, int32_t typeId, int32_t id, std::vector<uint8_t> bytes,
+           std::string* error);
 
   // The string resource with this id, if any.
   std::optional<std::string> String(int32_t id) const;
@@ -66,6 +75,8 @@ std::optional<PropertyList> ParsePropertyList(const std::vector<uint8_t>& bytes)
 std::optional<std::vector<uint8_t>> ReadElfSection(const std::string& path, const std::string& name,
                                                    std::string* error);
 
+constexpr int32_t kDialogType = 5;
+constexpr int32_t kStringBlockType = 6;
 constexpr int32_t kPropertyListId = 16000;
 constexpr uint32_t kPluginModuleKind = 0x53504541;  // "SPEA"
 
