@@ -1,6 +1,7 @@
 # Quillane: the plug-in and its stand-in host.
 #   make            build everything into build/ (build/bin/quillane, build/bin/Quillane.so)
-#   make test       build and run every test (SANITIZE=1: under ASan + UBSan, in build-asan/)
+#   make test       build and run every test (SANITIZE=1: under ASan + UBSan, in build-asan/);
+#                   also builds the Windows files and checks them (WINDOWS=0 leaves them out)
 #   make windows    cross-build the Windows files: build/win32/Quillane.aip (the host's
 #                   32-bit module), build/win64/Quillane.aip and build/win64/quillane.exe
 #   make demo       run the main job
@@ -12,8 +13,11 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 ifeq ($(SANITIZE),1)
 BUILD_DIR ?= build-asan
 CMAKE_FLAGS += -DQUILLANE_SANITIZE=ON -DQUILLANE_BENCH=OFF
+# The Windows files are built without sanitizers: the plain run checks them.
+WINDOWS ?= 0
 else
 BUILD_DIR ?= build
+WINDOWS ?= 1
 endif
 WIN32_DIR := $(abspath $(BUILD_DIR))/win32
 WIN64_DIR := $(abspath $(BUILD_DIR))/win64
@@ -29,7 +33,15 @@ setup:
 configure: setup
 	@cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) > /dev/null
 
+# The test run tells the build where the Windows files are (or that there
+# are none), so that it adds their checks.
+ifeq ($(WINDOWS),1)
+test: CMAKE_FLAGS += -DQUILLANE_WIN32_DIR=$(WIN32_DIR) -DQUILLANE_WIN64_DIR=$(WIN64_DIR)
+test: all windows
+else
+test: CMAKE_FLAGS += -DQUILLANE_WIN32_DIR= -DQUILLANE_WIN64_DIR=
 test: all
+endif
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 
 # The 32-bit build makes the module only (and the code the float checks
