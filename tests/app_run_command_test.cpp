@@ -1,50 +1,34 @@
 // The quillane command, run as a user runs it.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <string>
 
 #include <nlohmann/json.hpp>
 
+#include "tests/support/command_line.h"
+
 namespace {
+
+using test::ReadFile;
 
 struct Result {
   int exitCode;
   std::string output;  // standard output and standard error together
 };
 
+// Runs "quillane ARGUMENTS SCRIPT-FILE" with the script written into the
+// test's own folder.
 Result RunCommand(const std::string& arguments, const std::string& script) {
-  // A file of its own: ctest runs tests side by side, each in its own process.
-  static int count = 0;
-  const std::string scriptPath = ::testing::TempDir() + "/quillane_script_" + std::to_string(getpid()) + "_" +
-                                 std::to_string(count++) + ".txt";
-  std::ofstream(scriptPath, std::ios::binary) << script;
-  const std::string command =
-      std::string(QUILLANE_COMMAND_PATH) + " " + arguments + " < '" + scriptPath + "' 2>&1";
-  FILE* pipe = popen(command.c_str(), "r");
-  Result result{-1, ""};
-  if (pipe == nullptr) return result;
-  char buffer[4096];
-  size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) result.output.append(buffer, n);
-  const int status = pclose(pipe);
-  result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return result;
-}
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(file), {});
+  const std::string path = test::TestFolder() + "/session.txt";
+  test::WriteFile(path, script);
+  const test::CommandResult result = test::RunQuillane(arguments + " " + test::ShellQuoted(path));
+  return {result.exitCode, result.out + result.err};
 }
 
 TEST(RunCommand, MenuGoIsRefusedAndEveryOtherMessageAnswersZero) {
   const std::string trace = ::testing::TempDir() + "/quillane_trace.txt";
-  const Result result = RunCommand("run --trace " + trace + " -",
+  const Result result = RunCommand("run --trace " + trace,
                                    "startup\nsend \"AI Menu\" \"AI Go\"\nsend \"Nobody\" \"Nothing\"\nshutdown\n");
   EXPECT_EQ(result.exitCode, 0);
   const size_t menu = result.output.find("> \"AI Menu\" \"AI Go\"\n");
@@ -71,15 +55,30 @@ TEST(RunCommand, MenuGoIsRefusedAndEveryOtherMessageAnswersZero) {
   EXPECT_EQ(released, 22);
 }
 
+TEST(RunCommand, ReadsTheScriptFromStandardInput) {
+  const std::string path = test::TestFolder() + "/session.txt";
+  test::WriteFile(path, "startup\nshutdown\n");
+  // RunQuillane gives the command no standard input; a pipe does.
+  const std::string command = "cat " + test::ShellQuoted(path) + " | " + QUILLANE_COMMAND_PATH + " run -";
+  FILE* pipe = popen(command.c_str(), "r");
+  ASSERT_NE(pipe, nullptr);
+  std::string output;
+  char buffer[4096];
+  size_t n;
+  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) output.append(buffer, n);
+  EXPECT_EQ(pclose(pipe), 0);
+  EXPECT_NE(output.find("> \"SP Interface\" \"Shutdown\"\n< 0\n"), std::string::npos) << output;
+}
+
 TEST(RunCommand, BadScriptLineRunsNothingAndExitsNonZero) {
-  const Result result = RunCommand("run -", "startup\nsend \"AI Menu\"\nshutdown\n");
+  const Result result = RunCommand("run", "startup\nsend \"AI Menu\"\nshutdown\n");
   EXPECT_NE(result.exitCode, 0);
   EXPECT_NE(result.output.find("line 2"), std::string::npos) << result.output;
   EXPECT_EQ(result.output.find("> "), std::string::npos) << result.output;
 }
 
 TEST(RunCommand, MissingModuleIsAnError) {
-  const Result result = RunCommand("run --module /nonexistent/Quillane.so -", "startup\n");
+  const Result result = RunCommand("run --module /nonexistent/Quillane.so", "startup\n");
   EXPECT_EQ(result.exitCode, 1);
   EXPECT_NE(result.output.find("/nonexistent/Quillane.so"), std::string::npos) << result.output;
 }
@@ -87,7 +86,7 @@ TEST(RunCommand, MissingModuleIsAnError) {
 TEST(RunCommand, DefaultGoMakesOneRowOfTenInstances) {
   const std::string json = ::testing::TempDir() + "/quillane_default.json";
   const Result result =
-      RunCommand("run -", "startup\nparam symbols 10\ngo\nexport json " + json + "\nshutdown\n");
+      RunCommand("run", "startup\nparam symbols 10\ngo\nexport json " + json + "\nshutdown\n");
   ASSERT_EQ(result.exitCode, 0) << result.output;
   const auto document = nlohmann::json::parse(ReadFile(json));
   const auto& art = document["layers"][0]["art"];
@@ -108,7 +107,7 @@ TEST(RunCommand, DefaultGoMakesOneRowOfTenInstances) {
 TEST(RunCommand, AlternateFillLeavesEveryOtherSlot) {
   const std::string json = ::testing::TempDir() + "/quillane_alternate.json";
   const Result result = RunCommand(
-      "run -", "startup\nparam fillMode 4\nparam symbols 5\ngo\nexport json " + json + "\nshutdown\n");
+      "run", "startup\nparam fillMode 4\nparam symbols 5\ngo\nexport json " + json + "\nshutdown\n");
   ASSERT_EQ(result.exitCode, 0) << result.output;
   const auto art = nlohmann::json::parse(ReadFile(json))["layers"][0]["art"];
   std::vector<double> xs;
@@ -121,15 +120,15 @@ TEST(RunCommand, SameSeedGivesTheSameDocument) {
   const std::string b = ::testing::TempDir() + "/quillane_seed_b.json";
   const std::string c = ::testing::TempDir() + "/quillane_seed_c.json";
   const std::string script = "startup\nparam jitterAngle 90\nparam fillMode 1\nparam layers 2\ngo\n";
-  ASSERT_EQ(RunCommand("run --seed 7 -", script + "export json " + a + "\n").exitCode, 0);
-  ASSERT_EQ(RunCommand("run --seed 7 -", script + "export json " + b + "\n").exitCode, 0);
-  ASSERT_EQ(RunCommand("run --seed 8 -", script + "export json " + c + "\n").exitCode, 0);
+  ASSERT_EQ(RunCommand("run --seed 7", script + "export json " + a + "\n").exitCode, 0);
+  ASSERT_EQ(RunCommand("run --seed 7", script + "export json " + b + "\n").exitCode, 0);
+  ASSERT_EQ(RunCommand("run --seed 8", script + "export json " + c + "\n").exitCode, 0);
   EXPECT_EQ(ReadFile(a), ReadFile(b));
   EXPECT_NE(ReadFile(a), ReadFile(c));
 }
 
 TEST(RunCommand, UnwritableExportStopsWithAnError) {
-  const Result result = RunCommand("run -", "export svg /nonexistent-folder/x.svg\nstartup\n");
+  const Result result = RunCommand("run", "export svg /nonexistent-folder/x.svg\nstartup\n");
   EXPECT_EQ(result.exitCode, 1);
   EXPECT_NE(result.output.find("line 1"), std::string::npos) << result.output;
   EXPECT_EQ(result.output.find("> "), std::string::npos) << result.output;
