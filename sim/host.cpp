@@ -37,7 +37,6 @@ bool Host::LoadModule(const std::string& path, std::string* error) {
   }
   if (!module_.Load(path, error, properties->entryPoint)) return false;
   resources_ = std::move(resources);
-  modulePath_ = path;
   return true;
 }
 
@@ -71,8 +70,7 @@ ParamBlock& Host::StoredParameters() {
 
 Status Host::Send(const std::string& caller, const std::string& selector) {
   if (!module_.loaded()) {
-    std::string error;
-    if (modulePath_.empty() || Reload() != kNoError || !module_.loaded()) {
+    if (module_.path().empty() || Reload() != kNoError || !module_.loaded()) {
       Print("! no module loaded");
       return kNotAvailable;
     }
@@ -132,7 +130,7 @@ Status Host::Unload() {
 Status Host::Reload() {
   if (!module_.loaded()) {
     std::string error;
-    if (!module_.Load(modulePath_, &error, module_.entryName())) {
+    if (!module_.Load(module_.path(), &error, module_.entryName())) {
       Print("! cannot reload: " + error);
       return kNotAvailable;
     }

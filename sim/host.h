@@ -142,7 +142,6 @@ class Host {
   std::ostream& out_;
   Module module_;
   ModuleResources resources_;
-  std::string modulePath_;
   void* globalsField_ = nullptr;
   int depth_ = 0;  // messages in progress
   std::vector<FilterMessage*> filterMessages_;  // "AI Filter" messages in progress, outermost first

@@ -309,7 +309,7 @@ std::optional<Action> ParseUser(const Words& words, std::string* error) {
     action.kind = what == "select" ? UserAction::Kind::kSelect : UserAction::Kind::kCheck;
     expected = 4;
     if (words.size() == 4) {
-      const auto value = integer(3, what == "check" ? 0 : 0, what == "check" ? 1 : INT32_MAX);
+      const auto value = integer(3, 0, what == "check" ? 1 : INT32_MAX);
       if (!value) return std::nullopt;
       action.value = *value;
     }
