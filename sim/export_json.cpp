@@ -75,17 +75,11 @@ void WriteJson(const Document& document, std::ostream& stream) {
       out.Integer(art.symbol);
       const RealMatrix& m = art.matrix;
       out << ",\"matrix\":[";
-      Number(out, m.a);
-      out << ',';
-      Number(out, m.b);
-      out << ',';
-      Number(out, m.c);
-      out << ',';
-      Number(out, m.d);
-      out << ',';
-      Number(out, m.tx);
-      out << ',';
-      Number(out, m.ty);
+      const Real values[] = {m.a, m.b, m.c, m.d, m.tx, m.ty};
+      for (int i = 0; i < 6; ++i) {
+        if (i > 0) out << ',';
+        Number(out, values[i]);
+      }
       // The matrix takes the symbol's centre to the origin's image.
       out << "],\"center\":[";
       Number(out, m.tx);
