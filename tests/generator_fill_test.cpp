@@ -11,6 +11,7 @@
 
 #include "plugin/generator/generate_symbols.h"
 #include "tests/support/fake_host.h"
+#include "tests/support/case_name.h"
 
 namespace {
 
@@ -129,7 +130,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ThresholdCase{2, 0.5f, false},
                       ThresholdCase{3, 0.2f, true}, ThresholdCase{3, Below(0.2f), false},
                       ThresholdCase{3, 0.1f, false},
-                      ThresholdCase{10, 0.5f, false}, ThresholdCase{10, Above(0.5f), true}));
+                      ThresholdCase{10, 0.5f, false}, ThresholdCase{10, Above(0.5f), true}),
+    test::PrintedName());
 
 class FillUpToThreeTest : public FakeHostTest {
  protected:

@@ -11,6 +11,7 @@
 #include "plugin/generator/generate_symbols.h"
 #include "plugin/generator/go_filter.h"
 #include "tests/support/fake_host.h"
+#include "tests/support/case_name.h"
 
 namespace {
 
@@ -207,7 +208,8 @@ TEST_P(GeneratorPassCountTest, MakesLayersPlusOnePassesWithALayerBeforeEachLater
 
 INSTANTIATE_TEST_SUITE_P(LayerCounts, GeneratorPassCountTest,
                          ::testing::Values(PassCase{0, 1}, PassCase{1, 2}, PassCase{2, 3},
-                                           PassCase{-1, 0}, PassCase{-7, 0}));
+                                           PassCase{-1, 0}, PassCase{-7, 0}),
+    test::PrintedName());
 
 TEST_F(GeneratorFrameTest, RowCountOfZeroOrBelowMakesNoInstancesButStillInsertsLayers) {
   for (const int32_t rows : {0, -1, -1000}) {
@@ -295,7 +297,8 @@ INSTANTIATE_TEST_SUITE_P(
                       // A host whose draws reach 1 still gets fewer than the base.
                       SlotCountCase{10, 1.0f, 9},
                       SlotCountCase{1, 0.9f, 1}, SlotCountCase{0, 0.5f, 1},
-                      SlotCountCase{-5, 0.5f, 1}));
+                      SlotCountCase{-5, 0.5f, 1}),
+    test::PrintedName());
 
 TEST_F(GeneratorFrameTest, SlotCountBelowOneGivesOneSlot) {
   for (const int32_t base : {0, -3}) {

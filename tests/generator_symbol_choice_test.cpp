@@ -10,6 +10,7 @@
 
 #include "plugin/generator/generate_symbols.h"
 #include "tests/support/fake_host.h"
+#include "tests/support/case_name.h"
 
 namespace {
 
@@ -133,7 +134,8 @@ INSTANTIATE_TEST_SUITE_P(
                       RandomIndexCase{1, 0.99999994f, 0}, RandomIndexCase{7, 0.99999994f, 6},
                       RandomIndexCase{4194304, 0.99999994f, 4194303},
                       // A host whose draws reach 1 still gets a valid index.
-                      RandomIndexCase{5, 1.0f, 4}));
+                      RandomIndexCase{5, 1.0f, 4}),
+    test::PrintedName());
 
 TEST_F(SymbolChoiceTest, RandomPerSlotTakesPrecedenceOverOrdered) {
   Shape(5, 3, 1, 0);

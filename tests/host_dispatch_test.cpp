@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/session.h"
+#include "tests/support/case_name.h"
 
 namespace {
 
@@ -56,7 +57,8 @@ INSTANTIATE_TEST_SUITE_P(
         RouteCase{"AI Menu", "Anything", "0", true, nullptr},
         RouteCase{"AI Filter", "AI Go", "0", true, nullptr},
         RouteCase{"AI Filter", "Anything", "0", true, nullptr},
-        RouteCase{"Nobody", "Nothing", "0", true, nullptr}));
+        RouteCase{"Nobody", "Nothing", "0", true, nullptr}),
+    test::PrintedName());
 
 TEST(Routing, QuietRoutesShowNothing) {
   for (const char* line : {"send \"Nobody\" \"Nothing\"", "send \"SP Interface\" \"Anything\"",

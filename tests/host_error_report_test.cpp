@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/session.h"
+#include "tests/support/case_name.h"
 
 namespace {
 
@@ -17,6 +18,7 @@ struct CodeCase {
   const char* sentence;
   const char* codeText;
 };
+void PrintTo(const CodeCase& c, std::ostream* out) { *out << "status " << c.status; }
 
 class ErrorDialogTest : public ::testing::TestWithParam<CodeCase> {};
 
@@ -40,7 +42,8 @@ INSTANTIATE_TEST_SUITE_P(
                       CodeCase{"!MEM", kUnknown, "!MEM"}, CodeCase{"5", kUnknown, "5"},
                       CodeCase{"-1", kUnknown, "-1"},
                       // Four characters, the first a zero byte: an empty code text.
-                      CodeCase{"65536", kUnknown, ""}));
+                      CodeCase{"65536", kUnknown, ""}),
+    test::PrintedName());
 
 TEST(ErrorDialog, CancelShowsNothingAndReadsNoString) {
   Session session;

@@ -6,6 +6,7 @@
 
 #include "plugin/host/filter_registration.h"
 #include "tests/support/session.h"
+#include "tests/support/case_name.h"
 
 namespace {
 
@@ -43,6 +44,7 @@ struct FailingStep {
   const char* operation;
   bool filterKept;  // the host keeps a filter that AddFilter already made
 };
+void PrintTo(const FailingStep& step, std::ostream* out) { *out << step.operation; }
 
 class RegistrationFailureTest : public ::testing::TestWithParam<FailingStep> {};
 
@@ -57,7 +59,8 @@ TEST_P(RegistrationFailureTest, EndsStartupWithTheHostStatus) {
 INSTANTIATE_TEST_SUITE_P(Steps, RegistrationFailureTest,
                          ::testing::Values(FailingStep{"AddFilter", false},
                                            FailingStep{"GetFilterMenuItem", true},
-                                           FailingStep{"UpdateMenuItemAutomatically", true}));
+                                           FailingStep{"UpdateMenuItemAutomatically", true}),
+    test::PrintedName());
 
 TEST(CountedStrings, ConvertInPlaceUpTo255Characters) {
   char text[300];

@@ -5,6 +5,7 @@
 
 #include "sim/script.h"
 #include "tests/support/session.h"
+#include "tests/support/case_name.h"
 
 namespace {
 
@@ -24,6 +25,7 @@ struct BadLine {
   const char* line;
   const char* complaint;  // part of the error message
 };
+void PrintTo(const BadLine& c, std::ostream* out) { *out << c.line; }
 
 class BadScriptLineTest : public ::testing::TestWithParam<BadLine> {};
 
@@ -58,7 +60,8 @@ INSTANTIATE_TEST_SUITE_P(
                       BadLine{"seed -1", "seed takes"},
                       BadLine{"random 0.5 1.0", "[0, 1)"},
                       BadLine{"select-symbol first", "select-symbol takes"},
-                      BadLine{"export png /tmp/x", "export svg FILE"}));
+                      BadLine{"export png /tmp/x", "export svg FILE"}),
+    test::PrintedName());
 
 TEST(Script, BadLineRunsNothing) {
   std::string error;

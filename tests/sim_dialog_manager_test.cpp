@@ -6,6 +6,7 @@
 
 #include "sim/dialog_manager.h"
 #include "sim/host.h"
+#include "tests/support/case_name.h"
 
 namespace {
 
@@ -17,6 +18,9 @@ struct BoundsCase {
   int32_t precision;
   double min, max, entered, kept;
 };
+void PrintTo(const BoundsCase& c, std::ostream* out) {
+  *out << (c.isFloat ? "float" : "integer") << " " << c.min << " to " << c.max << ", entered " << c.entered;
+}
 
 class KeepWithinBoundsTest : public ::testing::TestWithParam<BoundsCase> {};
 
@@ -40,7 +44,8 @@ INSTANTIATE_TEST_SUITE_P(
                       BoundsCase{false, -1, -1, 60, 2.6, 3},
                       BoundsCase{true, 5, -2000, 2000, 12.3456789, static_cast<float>(12.34568)},
                       BoundsCase{true, 5, -200, 200, -200.5, -200},
-                      BoundsCase{true, -1, 0, 100, 0.1, static_cast<float>(0.1)}));
+                      BoundsCase{true, -1, 0, 100, 0.1, static_cast<float>(0.1)}),
+    test::PrintedName());
 
 // A dialog made by hand, with the host current so that notify procedures
 // can reach the suites.
