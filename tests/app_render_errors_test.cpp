@@ -15,6 +15,7 @@ struct ErrorCase {
   int exitCode;
   std::vector<std::string> said;  // each must be in the message
 };
+void PrintTo(const ErrorCase& c, std::ostream* out) { *out << c.name; }
 
 const ErrorCase kCases[] = {
     {"UnknownPreset", "--preset 'no such preset'", 1,
@@ -42,6 +43,9 @@ const ErrorCase kCases[] = {
     {"PluginFailure", "--fail NewHandle", 2,
      {"the plug-in reported a failure", "\"FAIL\"", "The filter cannot complete because of an unknown error."}},
     {"DialogThatCannotOpen", "--fail Modal", 2, {"the plug-in reported a failure", "did not open"}},
+    // The dialog went through; the third pass cannot get its layer.
+    {"GenerationFailure", "--layers 2 --fail 'InsertLayer after 1 status -108'", 2,
+     {"the plug-in reported a failure (status -108", "isn't enough memory"}},
 };
 
 class RenderError : public ::testing::TestWithParam<ErrorCase> {};

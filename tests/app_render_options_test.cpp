@@ -21,6 +21,7 @@ struct OptionCase {
   std::string arguments;
   std::function<void(const json& document)> check;
 };
+void PrintTo(const OptionCase& c, std::ostream* out) { *out << c.name; }
 
 // Every art of the document, bottom layer first, back to front.
 std::vector<json> AllArt(const json& document) {

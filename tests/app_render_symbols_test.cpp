@@ -22,6 +22,7 @@ struct SizeCase {
   std::string svg;
   std::vector<double> bounds;  // left, bottom, right, top, with y up
 };
+void PrintTo(const SizeCase& c, std::ostream* out) { *out << c.name; }
 
 const SizeCase kSizes[] = {
     {"ViewBox", R"(<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 40 30"><rect width="40" height="30"/></svg>)",
@@ -125,6 +126,7 @@ struct BadFileCase {
   std::string svg;  // written to bad.svg; empty: the file is not there
   std::string reason;
 };
+void PrintTo(const BadFileCase& c, std::ostream* out) { *out << c.name; }
 
 const BadFileCase kBadFiles[] = {
     {"Missing", "", "cannot read it: No such file or directory"},

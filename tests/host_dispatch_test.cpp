@@ -81,6 +81,51 @@ TEST(Routing, MenuGoReportsBadSelection) {
   EXPECT_GT(session.host().CallCount(sim::Op::GetIndexString), 0);
 }
 
+// A failure while generating is the go message's answer and reaches the
+// user as the error dialog; the art made before it stays in the document.
+struct GoFailureCase {
+  const char* fault;       // a script's fail line
+  const char* status;      // as the session prints it
+  const char* sentence;    // the error dialog's sentence
+  const char* cleanLayers; // the layer count of a run that makes the art kept
+};
+
+void PrintTo(const GoFailureCase& c, std::ostream* out) { *out << c.fault; }
+
+class GoFailureTest : public ::testing::TestWithParam<GoFailureCase> {};
+
+TEST_P(GoFailureTest, IsAnsweredAndReportedAndKeepsTheArtMadeBeforeIt) {
+  const GoFailureCase& c = GetParam();
+  Session failing;
+  const std::string output =
+      failing.Run(std::string("startup\n") + c.fault + "\nparam layers 3\ngo\n");
+  EXPECT_NE(output.find(std::string("! dialog \"Error Dialog\": \"") + c.sentence + "\""),
+            std::string::npos)
+      << output;
+  const auto calls = failing.MessageJournal("> \"AI Filter\" \"AI Go\"");
+  ASSERT_FALSE(calls.empty()) << output;
+  EXPECT_EQ(calls.back(), std::string("< ") + c.status);
+
+  size_t kept = 0;
+  if (c.cleanLayers != nullptr) {
+    Session clean;
+    clean.Run(std::string("startup\nparam layers ") + c.cleanLayers + "\ngo\n");
+    kept = clean.host().document().liveArtCount();
+    ASSERT_GT(kept, 0u);
+  }
+  EXPECT_EQ(failing.host().document().liveArtCount(), kept);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, GoFailureTest,
+    ::testing::Values(
+        // The third pass cannot get its layer: the first two passes stay.
+        GoFailureCase{"fail InsertLayer after 1 status -108", "-108",
+                      "The filter cannot complete because there isn't enough memory (RAM) available.", "1"},
+        GoFailureCase{"fail UndoChanges status SEGM", "\"SEGM\"",
+                      "The filter cannot complete because a layer is locked or invisible.", nullptr}),
+    test::PrintedName());
+
 TEST(Suites, NestedMessageReusesTheOuterAcquisition) {
   Session session;
   const std::string output = session.Run(

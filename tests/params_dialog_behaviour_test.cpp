@@ -303,6 +303,27 @@ TEST_F(ParamsDialogBehaviourTest, ReadBackRunsItsStepsInOrder) {
   EXPECT_LT(boundsRead, preview);
 }
 
+// A preview that fails has incomplete art: it must not be kept as the
+// result, so the go message after OK generates anew.
+TEST_F(ParamsDialogBehaviourTest, AFailedPreviewIsNotMarkedPresent) {
+  ParamBlock start = FreshDefaults(TestPluginRef(1));
+  adm.undoStatus = MakeCode("UNDO");  // every preview fails at its first step
+  adm.actions = {
+      Inspect([&](FakeDialogManager& m, FakeDialog& d) {
+        EXPECT_EQ(m.Count(Op::UndoChanges), 1);
+        EXPECT_EQ(d.block()->slot[kSlotPreviewPresent].i, 0);
+        m.undoStatus = kNoError;
+      }),
+      UserSetFloat(kItemGapX, 33.0f),
+      Inspect([&](FakeDialogManager& m, FakeDialog& d) {
+        EXPECT_EQ(m.Count(Op::UndoChanges), 2);
+        EXPECT_EQ(m.Previews(), 1);
+        EXPECT_EQ(d.block()->slot[kSlotPreviewPresent].i, 1);
+      }),
+  };
+  ASSERT_EQ(Run(start), kNoError);
+}
+
 TEST_F(ParamsDialogBehaviourTest, PreviewOffStopsPreviewingAndOnPreviewsAtOnce) {
   ParamBlock start = FreshDefaults(TestPluginRef(1));
   int previewsAtOpen = 0, undosAtOpen = 0;

@@ -33,10 +33,10 @@ Status RouteFilter(const BasicSuite* basic, const char* selector, FilterMessage*
     return kNoError;
   }
   if (basic->IsEqual(selector, kAIFilterGoSelector)) {
-    // A failure while generating is never reported: the art made so far is
-    // the result.
-    GoFilter(message);
-    return kNoError;
+    // A failure while generating is answered and reported like any other:
+    // the host and the user learn that the art is incomplete. The art made
+    // before the failure stays in the document, where undo can take it back.
+    return GoFilter(message);
   }
   return kNoError;
 }

@@ -165,8 +165,10 @@ void OnParamChanged(ItemRef item, NotifierRef notifier) {
   if (block.slot[kSlotPreview].i != 0) {
     block.slot[kSlotPreviewPresent].i = 1;
     // A failed preview leaves the dialog open with the values stored; a
-    // notify procedure has nowhere to report it.
-    (void)GenerateSymbols(block);
+    // notify procedure has nowhere to report it. Its art is incomplete, so
+    // it must not become the result: the go message after OK then
+    // generates anew and answers with its own status.
+    if (GenerateSymbols(block) != kNoError) block.slot[kSlotPreviewPresent].i = 0;
   } else {
     block.slot[kSlotPreviewPresent].i = 0;
   }
