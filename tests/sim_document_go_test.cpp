@@ -77,6 +77,21 @@ TEST_F(DocumentGoTest, EachGoIsItsOwnUseAndKeepsTheOneBefore) {
   EXPECT_EQ(doc().liveArtCount(), first);
 }
 
+// The default instances are centred at (100 + 20 k, 100) with scale 1 and
+// angle 0: a host that cannot give an instance's matrix changes none of them.
+TEST_F(DocumentGoTest, AFailingMatrixReadPlacesTheInstancesAsUsual) {
+  host().faults().FailOperation(sim::Op::GetSoftTransform, sim::FaultRule{0, -1, MakeCode("FAIL")});
+  params();
+  ASSERT_EQ(host().Go(), kNoError);
+  const std::vector<sim::Art> art = LayerArt(0);
+  ASSERT_EQ(art.size(), 10u);
+  EXPECT_EQ(host().CallCount(sim::Op::GetSoftTransform), 10);
+  for (uint32_t k = 0; k < art.size(); ++k) {
+    EXPECT_EQ(sim::MatrixText(art[k].matrix),
+              sim::MatrixText(sim::TranslationMatrix(100.0f + 20.0f * static_cast<float>(k), 100))) << k;
+  }
+}
+
 TEST_F(DocumentGoTest, NoSymbolSelectedMakesNothing) {
   doc().SelectSymbol(-1);
   params();

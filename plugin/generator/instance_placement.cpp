@@ -33,7 +33,10 @@ void PlaceInstance(const RunState& state, const SlotTransform& transform) {
     return;
   }
 
-  RealMatrix matrix{};
+  // A new instance centred on the origin has the identity as its matrix;
+  // should the host fail to give it, the identity stands in for it, so the
+  // instance is still placed as it would have been (never squashed to a point).
+  RealMatrix matrix{1.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f};
   symbols->GetSoftTransform(instance, &matrix);
   // Each concatenation applies after the ones before it: the instance is
   // stretched along its own axes, then turned about its centre, then moved.
