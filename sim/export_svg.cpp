@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <vector>
 
@@ -34,18 +35,12 @@ bool Finite(const RealMatrix& m) {
 }
 
 void Matrix(TextSink& out, const RealMatrix& m) {
+  const Real values[] = {m.a, m.b, m.c, m.d, m.tx, m.ty};
   out << "matrix(";
-  out.Real(m.a);
-  out << ' ';
-  out.Real(m.b);
-  out << ' ';
-  out.Real(m.c);
-  out << ' ';
-  out.Real(m.d);
-  out << ' ';
-  out.Real(m.tx);
-  out << ' ';
-  out.Real(m.ty);
+  for (size_t i = 0; i < std::size(values); ++i) {
+    if (i > 0) out << ' ';
+    out.Real(values[i]);
+  }
   out << ')';
 }
 
